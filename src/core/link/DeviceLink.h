@@ -1,0 +1,139 @@
+#pragma once
+
+// The device side of the 55 ms tick: receive step, transfer protocol (read,
+// program, verify with retries and the closing verify), the idle poll, the
+// status hold and the link watch. Deterministic: driven only by tick() and the
+// bytes the port delivers. Its outputs are plain data for a view to render.
+
+#include "lang/Texts.h"
+#include "link/Colour.h"
+#include "link/DevicePort.h"
+#include "link/Frames.h"
+#include "link/MonitorDecoder.h"
+#include "model/ConfigImage.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace korvane::link {
+
+// What the link asks of the window that owns the image and the editors.
+class LinkHost {
+public:
+    virtual ~LinkHost() = default;
+    virtual void NormaliseImage() = 0;  // normalise the owner's image
+    virtual void TakePage() = 0;        // editors of the page on view -> image
+    virtual void ShowPage() = 0;        // image -> editors of the page on view
+    // Inputs of the monitor decoder at the moment a frame arrives.
+    [[nodiscard]] virtual MonitorInputs monitorInputs() const = 0;
+};
+
+// The status label and the progress gauge.
+struct StatusView {
+    bool visible = false;
+    lang::TextId text = lang::TextId::Programming;
+    bool okSuffix = false;  // text followed by " OK"
+    Colour colour = Colour::Normal;
+    int gauge = 0;          // 0..GaugeMax
+    bool gaugeVisible = false;
+};
+
+inline constexpr int GaugeMax = 11;
+inline constexpr std::uint8_t LinkWatchLimit = 18;
+inline constexpr std::uint8_t StatusHoldTicks = 200;
+inline constexpr std::uint8_t MaxSends = 5;
+inline constexpr std::uint8_t ResendTicks = 4;
+inline constexpr std::uint8_t PollTicks = 6;
+inline constexpr std::uint16_t SavingStart = 1103;
+
+class DeviceLink {
+public:
+    DeviceLink(model::ConfigImage &image, LinkHost &host);
+
+    // The port may change (COM menu) or be absent; the link does not own it.
+    void setPort(DevicePort *port) { m_port = port; }
+    void setPrinting(bool printing) { m_printing = printing; }
+
+    // Commands. None sends: the first request goes out from a following tick.
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    // Programs the unit after an edit when the option is ticked and blocks 1..11 changed.
+    void ProgramAfterChange(bool programAfterChangeTicked);
+
+    // One 55 ms tick: receive, time-out or idle step, status hold, link watch.
+    void tick();
+
+    // State, for the view and for tests.
+    [[nodiscard]] TransferMode transferMode() const { return m_mode; }
+    [[nodiscard]] std::uint8_t blockByte() const { return m_blockByte; }
+    [[nodiscard]] std::uint8_t waitTicks() const { return m_waitTicks; }
+    [[nodiscard]] std::uint8_t retryCount() const { return m_retryCount; }
+    [[nodiscard]] bool programOk() const { return m_programOk; }
+    [[nodiscard]] std::uint8_t linkWatch() const { return m_linkWatch; }
+    [[nodiscard]] std::uint8_t statusHold() const { return m_statusHold; }
+    [[nodiscard]] std::uint16_t savingCountdown() const { return m_monitorValues.savingCountdown; }
+    [[nodiscard]] const StatusView &status() const { return m_status; }
+    [[nodiscard]] bool noConnectionVisible() const { return m_noConnectionVisible; }
+    [[nodiscard]] bool versionLabelVisible() const { return !m_noConnectionVisible; }
+    [[nodiscard]] const MonitorValues &monitorValues() const { return m_monitorValues; }
+    [[nodiscard]] const std::optional<model::VersionTexts> &versionTexts() const { return m_versionTexts; }
+
+    // One-shot outputs, cleared by taking them.
+    [[nodiscard]] std::vector<lang::TextId> takeMessages();           // message boxes to show
+    [[nodiscard]] std::optional<MonitorReadout> takeMonitorReadout();  // last decoded frame
+    [[nodiscard]] bool takeImageChanged();                            // image bytes replaced
+    [[nodiscard]] bool takeFileNameCleared();                         // a read emptied the file name
+
+private:
+    void ReceiveStep();
+    void HandleResponse(std::span<const std::uint8_t, FrameSize> frame);
+    void HandleMonitorFrame(std::span<const std::uint8_t, FrameSize> frame);
+    void TimeoutStep();
+    void IdleStep();
+    void SendBlock();
+    void SendPoll();
+    void StartOperation(TransferMode mode, std::uint8_t blockByte, lang::TextId text);
+    void StartClosingVerify();
+    void SetStatus(lang::TextId text, bool okSuffix, Colour colour);
+    void SetGauge(int progress);
+    void NextBlock();
+    void Fail();
+
+    model::ConfigImage &m_image;
+    LinkHost &m_host;
+    DevicePort *m_port = nullptr;
+
+    TransferMode m_mode = TransferMode::Idle;
+    std::uint8_t m_blockByte = 0;
+    std::uint8_t m_waitTicks = 0;
+    std::uint8_t m_retryCount = 0;
+    bool m_programOk = false;
+    std::uint8_t m_linkWatch = LinkWatchLimit;
+    std::uint8_t m_statusHold = 0;
+    bool m_printing = false;
+    bool m_noConnectionVisible = true;
+
+    StatusView m_status;
+    MonitorValues m_monitorValues;
+    std::optional<model::VersionTexts> m_versionTexts;
+
+    // Blocks of a read are kept apart until block 11 has arrived, so that a
+    // failed read never leaves two parameter sets mixed in the image.
+    model::ConfigImage m_readBuffer;
+
+    model::ConfigImage m_lastProgrammedCopy;
+    bool m_programAfterChangeArmed = false;
+
+    std::array<std::uint8_t, 15000> m_receiveBuffer{};
+
+    std::vector<lang::TextId> m_messages;
+    std::optional<MonitorReadout> m_monitorReadout;
+    bool m_imageChanged = false;
+    bool m_fileNameCleared = false;
+};
+
+}  // namespace korvane::link

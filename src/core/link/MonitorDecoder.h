@@ -1,0 +1,71 @@
+#pragma once
+
+// Turns the unit's live-data frame into label texts, colours and gauge values.
+
+#include "link/Colour.h"
+#include "link/Frames.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace korvane::link {
+
+struct LabelView {
+    std::string text;
+    Colour colour = Colour::Normal;
+};
+
+struct GaugeView {
+    std::optional<int> progress;  // 0..100; nullopt: the gauge keeps its last value
+    Colour colour = Colour::Normal;  // foreground
+};
+
+// What the decoder reads besides the frame.
+struct MonitorInputs {
+    std::uint8_t ignitionLimiter = 0;  // image byte 104, x100 rpm
+    std::uint8_t servoEnable = 0;      // image byte 112
+    bool extendedMonitor = false;      // "Extended Monitor" check box
+    bool n2oEnabled = false;           // "N2O Enabled" check box
+    std::uint8_t language = 0;
+};
+
+// Values kept from the last accepted frame for the marker, the tools and the tick.
+struct MonitorValues {
+    std::uint16_t rpm = 0;
+    std::uint16_t throttleMv = 0;
+    std::uint16_t lambdaMv = 0;
+    std::uint8_t throttlePercent = 0;
+    std::uint8_t iapPercent = 0;
+    std::uint8_t coolantTemp = 0;  // degrees C + 100; 180 after a sensor error
+    std::uint8_t airTemp = 0;      // degrees C + 100
+    std::uint8_t mapMarkerOff = 0;
+    std::uint8_t throttleMapsInUse = 0;
+    std::uint16_t startTimeCounter = 0;
+    std::uint16_t savingCountdown = 0;
+};
+
+struct MonitorReadout {
+    LabelView rpm, iap, lambda, tps, advance;
+    LabelView jet14A, jet23A, jet14B, jet23B, maxInjection;
+    LabelView positionA, positionB, manifoldPressure, coolant, air, voltage;
+    LabelView servoDesired, servoMeasured;
+    LabelView fallSensor, blocking, clutch, startLimiter, tachoLambda, cooling, n2o;
+    LabelView corrCoolant, corrAir, corrPressure, corrStart, corrVoltage;
+    // version: red with the mismatch message, or white with an empty text so
+    // that a cleared mismatch does not leave its message behind.
+    LabelView version, gear, programCount;
+    LabelView test[8];
+    bool n2oVisible = false;
+    bool versionMismatch = false;
+    GaugeView rpmGauge, lambdaGauge, tpsGauge, dutyGauge, coolantGauge;
+    MonitorValues values;
+};
+
+// Decodes a frame whose check byte has already been accepted. Any byte values
+// are safe; sensor faults show as error texts and colours.
+[[nodiscard]] MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame,
+                                                const MonitorInputs &inputs);
+
+}  // namespace korvane::link
