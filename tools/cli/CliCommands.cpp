@@ -1,0 +1,102 @@
+#include "CliCommands.h"
+
+#include "CliArgs.h"
+#include "ModelCommands.h"
+
+#include <array>
+#include <exception>
+
+namespace korvane::cli {
+
+namespace {
+
+constexpr std::string_view ProgramName = "korvane-cli";
+
+const std::array CommandTable{
+    Command{"new", "new --bike CODE -o FILE.ign",
+            "Writes the default parameters of motorcycle type CODE (0..28) as a parameter file.", RunNew},
+    Command{"convert", "convert IN.ign -o OUT.ign",
+            "Reads a parameter file as the program opens it, repairs out-of-range values\n"
+            "and writes it again in the program's own layout.",
+            RunConvert},
+    Command{"normalise", "normalise IN.snapshot -o OUT.snapshot",
+            "Reads an image snapshot, repairs out-of-range values and writes the snapshot again.",
+            RunNormalise},
+    Command{"show", "show FILE.ign", "Prints the parameters of a parameter file in physical units.", RunShow},
+};
+
+const Command *FindCommand(std::string_view name)
+{
+    for (const Command &command : CommandTable) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+bool IsHelp(std::string_view arg) { return arg == "help" || arg == "--help" || arg == "-h"; }
+
+}  // namespace
+
+std::span<const Command> Commands() { return CommandTable; }
+
+void PrintUsage(std::ostream &out)
+{
+    out << "Usage: " << ProgramName << " <command> [options]\n\nCommands:\n";
+    for (const Command &command : CommandTable) {
+        out << "  " << command.synopsis << '\n';
+    }
+    out << "  help [COMMAND]\n\n"
+        << "Run '" << ProgramName << " help COMMAND' or '" << ProgramName
+        << " COMMAND --help' for what a command does.\n"
+        << "Exit codes: 0 success, 1 failure, 2 wrong command line.\n";
+}
+
+void PrintCommandUsage(std::ostream &out, const Command &command)
+{
+    out << "Usage: " << ProgramName << ' ' << command.synopsis << "\n\n" << command.description << '\n';
+}
+
+int RunCli(std::span<const std::string> args, std::ostream &out, std::ostream &err)
+{
+    if (args.empty()) {
+        err << ProgramName << ": no command given\n\n";
+        PrintUsage(err);
+        return ExitUsage;
+    }
+
+    if (IsHelp(args[0])) {
+        if (args.size() == 1) {
+            PrintUsage(out);
+            return ExitSuccess;
+        }
+        if (const Command *command = FindCommand(args[1]); command != nullptr && args.size() == 2) {
+            PrintCommandUsage(out, *command);
+            return ExitSuccess;
+        }
+        err << ProgramName << ": no such command '" << args[1] << "'\n";
+        return ExitUsage;
+    }
+
+    const Command *command = FindCommand(args[0]);
+    if (command == nullptr) {
+        err << ProgramName << ": unknown command '" << args[0] << "'; run '" << ProgramName
+            << " --help' for the list\n";
+        return ExitUsage;
+    }
+
+    CommandIo io{out, err};
+    try {
+        return command->run(args.subspan(1), io);
+    } catch (const UsageError &error) {
+        err << ProgramName << ' ' << command->name << ": " << error.what() << "\nUsage: " << ProgramName << ' '
+            << command->synopsis << '\n';
+        return ExitUsage;
+    } catch (const std::exception &error) {
+        err << ProgramName << ' ' << command->name << ": " << error.what() << '\n';
+        return ExitFailure;
+    }
+}
+
+}  // namespace korvane::cli
