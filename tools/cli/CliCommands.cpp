@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CliArgs.h"
+#include "DeviceCommands.h"
 #include "ModelCommands.h"
 
 #include <array>
@@ -23,6 +24,20 @@ const std::array CommandTable{
             "Reads an image snapshot, repairs out-of-range values and writes the snapshot again.",
             RunNormalise},
     Command{"show", "show FILE.ign", "Prints the parameters of a parameter file in physical units.", RunShow},
+    Command{"read", "read --device PATH -o FILE.ign [--lang en|de|fr|cz]",
+            "Reads the unit's parameters, verifies them and saves them as a parameter file.\n"
+            "The file is written only when the closing verify succeeded.",
+            RunRead},
+    Command{"program", "program --device PATH FILE.ign [--wait-saving] [--lang en|de|fr|cz]",
+            "Programs the parameters of FILE.ign into the unit and verifies them.\n"
+            "--wait-saving also waits until the unit has stored them.",
+            RunProgram},
+    Command{"verify", "verify --device PATH FILE.ign [--lang en|de|fr|cz]",
+            "Compares the parameters of FILE.ign with those in the unit.", RunVerify},
+    Command{"monitor", "monitor --device PATH --csv FILE|- [--seconds S] [--extended] [--lang en|de|fr|cz]",
+            "Logs the unit's live data as CSV, one row per frame (about three a second),\n"
+            "for S seconds or until interrupted. --extended adds the sensor voltages.",
+            RunMonitor},
 };
 
 const Command *FindCommand(std::string_view name)

@@ -315,6 +315,67 @@ void DecodeRest(Frame frame, const Words &words, MonitorReadout &out)
     }
 }
 
+void DecodeNumbers(Frame frame, MonitorNumbers &n)
+{
+    auto inWindow = [](std::uint16_t raw) { return raw >= PressureRawMin && raw <= PressureRawMax; };
+    auto flag = [&](std::size_t offset) { return frame[offset] != 0; };
+
+    n.rpm = U16(frame, at::Rpm);
+    n.throttlePercent = frame[at::ThrottlePercent];
+    n.throttleMv = Millivolts(U16(frame, at::ThrottleRaw));
+    n.throttleError = n.throttlePercent > 100;
+    n.iapPercent = frame[at::IapPercent];
+    n.iapMv = Millivolts(U16(frame, at::IapRaw));
+    n.iapError = !inWindow(U16(frame, at::IapRaw));
+    n.manifoldTenthsKpa = U16(frame, at::Pressure);
+    n.manifoldMv = Millivolts(U16(frame, at::PressureRaw));
+    n.manifoldError = !inWindow(U16(frame, at::PressureRaw));
+    n.coolantC = frame[at::CoolantTemp] - 100;
+    n.coolantMv = Millivolts(U16(frame, at::CoolantRaw));
+    n.coolantError = frame[at::CoolantTemp] == 0;
+    n.airC = frame[at::AirTemp] - 100;
+    n.airMv = Millivolts(U16(frame, at::AirRaw));
+    n.airError = frame[at::AirTemp] == 0;
+    n.batteryMv = Millivolts(U16(frame, at::SupplyRaw)) * 11;
+    n.lambdaMv = Millivolts(U16(frame, at::LambdaRaw));
+    n.advance = U16(frame, at::Advance);
+
+    int longest = 0;
+    for (std::size_t i = 0; i < n.injectionUs.size(); ++i) {
+        const int raw = U16(frame, at::Jet14A + 2 * i);
+        longest = std::max(longest, raw);
+        n.injectionUs[i] = raw * 30;
+    }
+    n.dutyPercent = static_cast<long long>(n.rpm) * longest / 40000;
+
+    n.positionA = U16(frame, at::PositionA);
+    n.positionB = U16(frame, at::PositionB);
+    n.servoDesiredMv = U16(frame, at::ServoDesired);
+    n.servoMeasuredMv = U16(frame, at::ServoMeasured);
+    n.corrCoolantTenths = U16(frame, at::CorrCoolant);
+    n.corrAirTenths = U16(frame, at::CorrAir);
+    n.corrPressureTenths = U16(frame, at::CorrPressure);
+    n.corrStartTenths = U16(frame, at::CorrStart);
+    n.corrVoltageUs = static_cast<int>(U16(frame, at::CorrVoltage)) - 1000;
+    n.gear = frame[at::Gear];
+    n.programCount = U16(frame, at::ProgramCount);
+    n.savingCountdown = U16(frame, at::SavingCountdown);
+    n.layoutVersion = frame[at::LayoutVersion];
+
+    n.startLimiter = flag(at::StartLimiterActive);
+    n.speedFlag1 = flag(at::SpeedFlag1);
+    n.speedFlag2 = flag(at::SpeedFlag2);
+    n.fallSensor = flag(at::FallSensorActive);
+    n.blocking = flag(at::BlockingActive);
+    n.servoInOrder = flag(at::ServoInOrder);
+    n.clutch = flag(at::ClutchActive);
+    n.tacho = flag(at::TachoMode);
+    n.n2o = flag(at::N2oActive);
+    n.cooling = flag(at::CoolingActive);
+    n.mapMarkerOff = flag(at::MapMarkerOff);
+    n.throttleMapsInUse = flag(at::ThrottleMapsInUse);
+}
+
 }  // namespace
 
 MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame, const MonitorInputs &inputs)
@@ -332,6 +393,7 @@ MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame
     DecodeSensors(frame, inputs, words, out);
     DecodeStatus(frame, inputs, words, out);
     DecodeRest(frame, words, out);
+    DecodeNumbers(frame, out.numbers);
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include "link/Colour.h"
 #include "link/Frames.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -46,6 +47,57 @@ struct MonitorValues {
     std::uint16_t savingCountdown = 0;
 };
 
+// The frame's values as numbers in engineering units, for logging. Sensor
+// faults are flagged, not replaced by the substitutes the labels show.
+struct MonitorNumbers {
+    int rpm = 0;
+    int throttlePercent = 0;
+    int throttleMv = 0;
+    bool throttleError = false;  // throttle above 100 %
+    int iapPercent = 0;
+    int iapMv = 0;
+    bool iapError = false;       // raw count outside 105..1006
+    int manifoldTenthsKpa = 0;
+    int manifoldMv = 0;
+    bool manifoldError = false;  // raw count outside 105..1006
+    int coolantC = 0;
+    int coolantMv = 0;
+    bool coolantError = false;   // coolant byte 0
+    int airC = 0;
+    int airMv = 0;
+    bool airError = false;       // air byte 0
+    int batteryMv = 0;
+    int lambdaMv = 0;
+    int advance = 0;             // degrees; 0 is the base advance
+    std::array<int, 4> injectionUs{};  // 14A, 23A, 14B, 23B
+    long long dutyPercent = 0;
+    int positionA = 0;
+    int positionB = 0;
+    int servoDesiredMv = 0;
+    int servoMeasuredMv = 0;
+    int corrCoolantTenths = 0;   // 0.1 %
+    int corrAirTenths = 0;
+    int corrPressureTenths = 0;
+    int corrStartTenths = 0;
+    int corrVoltageUs = 0;       // signed
+    int gear = 0;
+    int programCount = 0;
+    int savingCountdown = 0;
+    int layoutVersion = 0;
+    bool startLimiter = false;
+    bool speedFlag1 = false;
+    bool speedFlag2 = false;
+    bool fallSensor = false;
+    bool blocking = false;
+    bool servoInOrder = false;
+    bool clutch = false;
+    bool tacho = false;          // tacho output; false: lambda
+    bool n2o = false;
+    bool cooling = false;
+    bool mapMarkerOff = false;
+    bool throttleMapsInUse = false;
+};
+
 struct MonitorReadout {
     LabelView rpm, iap, lambda, tps, advance;
     LabelView jet14A, jet23A, jet14B, jet23B, maxInjection;
@@ -61,6 +113,7 @@ struct MonitorReadout {
     bool versionMismatch = false;
     GaugeView rpmGauge, lambdaGauge, tpsGauge, dutyGauge, coolantGauge;
     MonitorValues values;
+    MonitorNumbers numbers;
 };
 
 // Decodes a frame whose check byte has already been accepted. Any byte values
