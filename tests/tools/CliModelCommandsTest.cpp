@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "InProcessCli.h"
 #include "ImageFiles.h"
 
 #include "model/BikeTypes.h"
@@ -24,19 +25,8 @@ using model::test::ReadWholeFile;
 using model::test::TempDir;
 using model::test::WriteWholeFile;
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string> &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliRun;
 
 // Runs the built program; returns its exit code and leaves stdout/stderr in files.
 int RunProcess(const std::string &arguments, const TempDir &dir)

@@ -2,6 +2,7 @@
 // need no unit, the status lines and the CSV rows.
 
 #include "CliCommands.h"
+#include "InProcessCli.h"
 #include "MonitorCsv.h"
 #include "StatusPrinter.h"
 
@@ -21,19 +22,8 @@ namespace {
 using model::test::TempDir;
 using model::test::WriteWholeFile;
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun Cli(const std::vector<std::string> &args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using test::Cli;
+using test::CliRun;
 
 std::vector<std::string> Split(const std::string &row)
 {

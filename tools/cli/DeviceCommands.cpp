@@ -241,9 +241,16 @@ int RunRead(std::span<const std::string> args, CommandIo &io)
     return ExitSuccess;
 }
 
-int RunProgram(std::span<const std::string> args, CommandIo &io)
+namespace {
+
+enum class FileOperation { Program, Verify };
+
+// Loads FILE.ign as Open does, then programs it into the unit or verifies the
+// unit against it.
+int RunFileOperation(std::span<const std::string> args, std::span<const OptionSpec> options, std::string_view name,
+                     FileOperation operation, CommandIo &io)
 {
-    const auto run = Parse(args, ProgramOptions, "program", 1, "parameter file FILE.ign", io);
+    const auto run = Parse(args, options, name, 1, "parameter file FILE.ign", io);
     if (!run) {
         return ExitSuccess;
     }
@@ -258,11 +265,18 @@ int RunProgram(std::span<const std::string> args, CommandIo &io)
         return ExitFailure;
     }
     session.image() = *image;
-    session.link().MenuProgramClick();
+    if (operation == FileOperation::Program) {
+        session.link().MenuProgramClick();
+    } else {
+        session.link().MenuVerifyClick();
+    }
     StatusPrinter printer(io.out, io.err, run->language);
     std::vector<TextId> messages;
     if (!RunOperation(session, printer, io, messages) || !messages.empty()) {
         return ExitFailure;
+    }
+    if (operation == FileOperation::Verify) {
+        return VerifiedOk(session.link().status()) ? ExitSuccess : ExitFailure;
     }
     // The closing verify clears the flag when it fails.
     if (!session.link().programOk() || !session.link().status().okSuffix) {
@@ -271,30 +285,16 @@ int RunProgram(std::span<const std::string> args, CommandIo &io)
     return run->parsed.has("wait-saving") ? WaitForSaving(session, printer, io) : ExitSuccess;
 }
 
+}  // namespace
+
+int RunProgram(std::span<const std::string> args, CommandIo &io)
+{
+    return RunFileOperation(args, ProgramOptions, "program", FileOperation::Program, io);
+}
+
 int RunVerify(std::span<const std::string> args, CommandIo &io)
 {
-    const auto run = Parse(args, VerifyOptions, "verify", 1, "parameter file FILE.ign", io);
-    if (!run) {
-        return ExitSuccess;
-    }
-    const auto image = ImageFromFile(run->parsed.positional[0], run->language, io);
-    if (!image) {
-        return ExitFailure;
-    }
-
-    StopSignals stopSignals;
-    DeviceSession session(run->language);
-    if (!OpenDevice(session, run->parsed, io)) {
-        return ExitFailure;
-    }
-    session.image() = *image;
-    session.link().MenuVerifyClick();
-    StatusPrinter printer(io.out, io.err, run->language);
-    std::vector<TextId> messages;
-    if (!RunOperation(session, printer, io, messages) || !messages.empty()) {
-        return ExitFailure;
-    }
-    return VerifiedOk(session.link().status()) ? ExitSuccess : ExitFailure;
+    return RunFileOperation(args, VerifyOptions, "verify", FileOperation::Verify, io);
 }
 
 int RunMonitor(std::span<const std::string> args, CommandIo &io)
