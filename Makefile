@@ -5,17 +5,18 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: test run setup build
-
-setup:
+define prepare
 	@bash scripts/setup.sh
-
-build: setup
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DKORVANE_WERROR=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+endef
 
-test: build
+.PHONY: test run
+
+test:
+	$(prepare)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
-run: build
+run:
+	$(prepare)
 	@bash scripts/run.sh $(BUILD_DIR)
