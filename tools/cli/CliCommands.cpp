@@ -114,4 +114,17 @@ int RunCli(std::span<const std::string> args, std::ostream &out, std::ostream &e
     }
 }
 
+bool HandledHelp(const ParsedArgs &parsed, std::string_view name, CommandIo &io)
+{
+    if (!parsed.help) {
+        return false;
+    }
+    for (const Command &command : Commands()) {
+        if (command.name == name) {
+            PrintCommandUsage(io.out, command);
+        }
+    }
+    return true;
+}
+
 }  // namespace korvane::cli

@@ -12,6 +12,8 @@
 
 namespace korvane::cli {
 
+class ParsedArgs;
+
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
@@ -36,6 +38,10 @@ struct Command {
 
 void PrintUsage(std::ostream &out);
 void PrintCommandUsage(std::ostream &out, const Command &command);
+
+// Prints the named command's own help when the command line asked for it;
+// true when it did.
+[[nodiscard]] bool HandledHelp(const ParsedArgs &parsed, std::string_view name, CommandIo &io);
 
 // Runs the command line without the program name, e.g. {"new", "--bike", "7",
 // "-o", "x.ign"}. Usage errors give 2 with a message on err, failures 1.

@@ -38,19 +38,6 @@ constexpr std::uint64_t SavingStartTicks = 55;
 // A unit that is still saving after this long (about 60 s) is not waited for.
 constexpr std::uint64_t SavingLimitTicks = 1100;
 
-bool HandledHelp(const ParsedArgs &parsed, std::string_view name, CommandIo &io)
-{
-    if (!parsed.help) {
-        return false;
-    }
-    for (const Command &command : Commands()) {
-        if (command.name == name) {
-            PrintCommandUsage(io.out, command);
-        }
-    }
-    return true;
-}
-
 std::uint8_t LanguageOf(const ParsedArgs &parsed)
 {
     const auto code = parsed.value("lang");

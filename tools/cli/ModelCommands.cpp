@@ -16,20 +16,6 @@ namespace {
 constexpr std::array<OptionSpec, 1> OutputOption{{{"output", 'o', true}}};
 constexpr std::array<OptionSpec, 2> NewOptions{{{"bike", '\0', true}, {"output", 'o', true}}};
 
-// Prints the command's own help when asked; true when it did.
-bool HandledHelp(const ParsedArgs &parsed, std::string_view name, CommandIo &io)
-{
-    if (!parsed.help) {
-        return false;
-    }
-    for (const Command &command : Commands()) {
-        if (command.name == name) {
-            PrintCommandUsage(io.out, command);
-        }
-    }
-    return true;
-}
-
 int Report(const FileResult &result, CommandIo &io)
 {
     if (!result.ok) {
