@@ -48,6 +48,8 @@ public:
     void write(const pages::PageValues &values) const;
 
 private:
+    void writeOne(const pages::EditorBinding &binding, std::size_t index, int value) const;
+
     std::map<std::string, QList<NumericEditor *>, std::less<>> m_numeric;
     std::map<std::string, QCheckBox *, std::less<>> m_check;
     std::map<std::string, RadioGroup *, std::less<>> m_radio;

@@ -33,6 +33,10 @@ public:
 
     [[nodiscard]] QLineEdit *edit() const { return m_edit; }
     [[nodiscard]] SpinArrows *upDown() const { return m_upDown; }
+    [[nodiscard]] Origin origin() const { return m_origin; }
+
+    // Puts the edit at (editLeft, top) with the spin control right of it.
+    void placeAt(int editLeft, int top);
 
     void setRange(int minimum, int maximum);  // keeps the value inside
     void setMaximum(int maximum);
@@ -58,6 +62,8 @@ public:
 
     // The text a value is shown with, in the system locale.
     [[nodiscard]] static QString FormatValue(int value);
+    // Parses typed text in the system locale, digit grouping optional.
+    [[nodiscard]] static int ParseValue(const QString &text, bool *ok);
 
 signals:
     void upDownClick();   // an arrow was clicked by the user; the value has stepped

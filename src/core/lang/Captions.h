@@ -45,4 +45,8 @@ struct HintParts {
 // The window title, "Programming of Korvane unit" in English.
 [[nodiscard]] std::string WindowTitle(std::uint8_t language);
 
+// The items of the radio groups "RadioGroupPolohaA" and "RadioGroupPolohaB",
+// in item-index order: "Beginning", "Centre", "End" in English.
+[[nodiscard]] std::array<std::string_view, 3> PositionRefItems(std::uint8_t language);
+
 }  // namespace korvane::lang

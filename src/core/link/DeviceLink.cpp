@@ -102,6 +102,13 @@ void DeviceLink::StartOperation(TransferMode mode, std::uint8_t blockByte, lang:
     m_status.gaugeVisible = true;
 }
 
+void DeviceLink::HideStatus()
+{
+    m_status.visible = false;
+    m_status.gaugeVisible = false;
+    m_statusHold = 0;
+}
+
 void DeviceLink::tick()
 {
     ReceiveStep();

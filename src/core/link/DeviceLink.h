@@ -63,6 +63,8 @@ public:
     void MenuProgramClick();
     // Programs the unit after an edit when the option is ticked and blocks 1..11 changed.
     void ProgramAfterChange(bool programAfterChangeTicked);
+    // New and Open: the status label and gauge disappear at once.
+    void HideStatus();
 
     // One 55 ms tick: receive, time-out or idle step, status hold, link watch.
     void tick();

@@ -45,6 +45,9 @@ struct EditorBinding {
     int max;
     int step;
     int initial;               // value of the window design, before the first show
+    // Created by the window at start-up rather than laid out in its form: the
+    // map group, the position and servo rows and the temperature corrections.
+    bool builtInCode = false;
 };
 
 // Every binding, pages in tab order, controls in take-over order.

@@ -1,0 +1,188 @@
+// The window's 55 ms tick, offscreen: how long one tick takes with a decoded
+// live-data frame on a map page, how many widgets a tick repaints when the
+// values did not change, how long start-up takes to the first tick, and how
+// much memory the running window holds.
+
+#include "../tests/core/link/FakePort.h"
+
+#include "app/TFormHlav.h"
+#include "link/Frames.h"
+#include "pages/Pages.h"
+
+#include <QApplication>
+#include <unistd.h>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+using namespace korvane;
+
+// A live-data frame of a running engine; varied gives a new engine speed.
+link::Frame LiveFrame(std::uint16_t rpm)
+{
+    link::Frame frame{};
+    frame[0] = link::MonitorByte;
+    frame[1] = static_cast<std::uint8_t>(rpm & 0xFF);
+    frame[2] = static_cast<std::uint8_t>(rpm >> 8);
+    frame[51] = 40;   // throttle %
+    frame[53] = 180;  // coolant 80 C
+    frame[54] = 125;  // air 25 C
+    frame[17] = 250;  // supply voltage raw
+    frame[19] = 100;
+    frame[61] = 1;
+    frame[100] = model::SupportedLayoutVersion;
+    frame[101] = link::CheckByte(std::span<const std::uint8_t>(frame.data(), 101));
+    return frame;
+}
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+struct Window {
+    QTemporaryDir config;
+    std::unique_ptr<app::TFormHlav> form;
+    link::test::FakePort port;
+
+    Window()
+    {
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        app::StartOptions options;
+        options.runTimer = false;
+        options.device = config.filePath(QStringLiteral("no-port"));
+        static struct Silent : app::Dialogs {
+            void message(QWidget *, const QString &) override {}
+            app::YesNoCancel askYesNoCancel(QWidget *, const QString &) override { return app::YesNoCancel::Cancel; }
+            QString openFileName(QWidget *, const QString &) override { return {}; }
+            QString saveFileName(QWidget *, const QString &) override { return {}; }
+        } silent;
+        options.dialogs = &silent;
+        form = std::make_unique<app::TFormHlav>(options);
+        form->show();
+        form->pageControl()->setCurrentIndex(pages::Inj14APage);
+        QApplication::processEvents();
+        form->deviceLink().setPort(&port);
+    }
+
+    void tickWithFrame(const link::Frame &frame)
+    {
+        port.queue(frame);
+        form->Timer1Timer();
+    }
+};
+
+double Percentile(std::vector<double> samples, double fraction)
+{
+    std::sort(samples.begin(), samples.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(samples.size() - 1));
+    return samples[index];
+}
+
+void BM_TickWithFrameOnMapPage(benchmark::State &state)
+{
+    Window window;
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();  // the repaints the tick asked for
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_TickWithFrameOnMapPage)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
+{
+    Window window;
+    const link::Frame frame = LiveFrame(4321);
+    for (int i = 0; i < 10; ++i) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+    }
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+        ++ticks;
+    }
+    qApp->removeEventFilter(&counter);
+    state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
+}
+BENCHMARK(BM_RepaintsOfUnchangedTicks)->Iterations(500);
+
+void BM_StartUpToFirstTick(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        Window window;
+        window.form->Timer1Timer();
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_StartUpToFirstTick)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+double ResidentMiB()
+{
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+void BM_ResidentMemoryOfRunningWindow(benchmark::State &state)
+{
+    const double before = ResidentMiB();
+    Window window;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        window.tickWithFrame(LiveFrame(rpm += 50));
+        QApplication::processEvents();
+    }
+    state.counters["rss_MiB"] = ResidentMiB();
+    state.counters["window_MiB"] = ResidentMiB() - before;
+}
+BENCHMARK(BM_ResidentMemoryOfRunningWindow)->Iterations(200);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

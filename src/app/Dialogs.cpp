@@ -1,0 +1,72 @@
+#include "app/Dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace korvane::app {
+
+namespace {
+
+const QString ParameterFilter = QStringLiteral("Ignition Parametrs(*.ign)");
+const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+
+QString Title(QWidget *parent)
+{
+    return parent != nullptr ? parent->window()->windowTitle() : QString();
+}
+
+QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
+{
+    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!lastFile.trimmed().isEmpty())
+        dialog.selectFile(lastFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void QtDialogs::message(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, Title(parent), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+YesNoCancel QtDialogs::askYesNoCancel(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, Title(parent), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return YesNoCancel::Yes;
+    case QMessageBox::No:
+        return YesNoCancel::No;
+    default:
+        return YesNoCancel::Cancel;
+    }
+}
+
+QString QtDialogs::openFileName(QWidget *parent, const QString &lastFile)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({ParameterFilter, AllFilesFilter});
+    return RunFileDialog(dialog, lastFile);
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({ParameterFilter});
+    // QFileDialog asks before it overwrites an existing file.
+    return RunFileDialog(dialog, lastFile);
+}
+
+}  // namespace korvane::app

@@ -1,0 +1,34 @@
+#pragma once
+
+// The window's modal questions and file choosers. The window only asks this
+// interface, so tests can answer for the user.
+
+#include <QString>
+
+class QWidget;
+
+namespace korvane::app {
+
+enum class YesNoCancel { Yes, No, Cancel };
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void message(QWidget *parent, const QString &text) = 0;
+    [[nodiscard]] virtual YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) = 0;
+    // Empty when the user cancels. lastFile presets the chooser.
+    [[nodiscard]] virtual QString openFileName(QWidget *parent, const QString &lastFile) = 0;
+    [[nodiscard]] virtual QString saveFileName(QWidget *parent, const QString &lastFile) = 0;
+};
+
+// Message boxes and file dialogs of Qt; all modal, so the window's timer
+// goes on ticking while they are open.
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget *parent, const QString &text) override;
+    [[nodiscard]] YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) override;
+    [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
+    [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
+};
+
+}  // namespace korvane::app

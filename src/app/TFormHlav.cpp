@@ -1,0 +1,323 @@
+#include "app/TFormHlav.h"
+
+#include "model/ValueLimits.h"
+#include "pages/Pages.h"
+#include "ui/GasSheet.h"
+#include "ui/KorekceSheet.h"
+#include "ui/LadeniSheet.h"
+#include "ui/LiveDataArea.h"
+#include "ui/MapGroup.h"
+#include "ui/MonitorView.h"
+#include "ui/PolohaSheet.h"
+#include "ui/RadioGroup.h"
+#include "ui/RuzneSheet.h"
+#include "ui/ServoSheet.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace korvane::app {
+
+namespace {
+
+constexpr int PageControlHeight = 445;
+
+}  // namespace
+
+TFormHlav::TFormHlav(const StartOptions &options, QWidget *parent)
+    : QMainWindow(parent), m_link(m_image, *this)
+{
+    setObjectName(QStringLiteral("FormHlav"));
+    if (options.dialogs == nullptr)
+        m_ownDialogs = std::make_unique<QtDialogs>();
+    m_dialogs = options.dialogs != nullptr ? options.dialogs : m_ownDialogs.get();
+
+    BuildWindow();
+    ConnectCommands();
+    FormCreate(options);
+
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(TickMs);
+    connect(&m_timer, &QTimer::timeout, this, &TFormHlav::Timer1Timer);
+    if (options.runTimer)
+        m_timer.start();
+    // A port that failed to open is reported once the window is up.
+    QTimer::singleShot(0, this, &TFormHlav::ShowPendingMessages);
+}
+
+TFormHlav::~TFormHlav()
+{
+    m_timer.stop();
+    m_link.setPort(nullptr);
+}
+
+void TFormHlav::BuildWindow()
+{
+    m_menu = BuildMainMenu(*this);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+
+    m_toolBar = BuildToolBar(central);
+    layout->addWidget(m_toolBar.GroupBoxToolBar);
+
+    m_pageControl = new QTabWidget(central);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_pageControl->setFixedHeight(PageControlHeight);
+    layout->addWidget(m_pageControl);
+
+    static const char *const mapCaptions[pages::MapPageCount] = {"Advance", "Inj-14A", "Inj-23A", "Inj-B", "Inj-IAP"};
+    for (std::size_t p = 0; p < pages::MapPageCount; ++p) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("MapPage%1").arg(p));
+        m_pages[p] = page;
+        m_pageControl->addTab(page, QLatin1String(mapCaptions[p]));
+    }
+    m_mapGroup = new ui::MapGroup(*this, m_registry, m_pages[pages::AdvancePage]);
+    m_poloha = new ui::PolohaSheet(*this, m_registry);
+    m_servo = new ui::ServoSheet(*this, m_registry);
+    m_ruzne = new ui::RuzneSheet(*this, m_registry);
+    m_korekce = new ui::KorekceSheet(*this, m_registry);
+    m_gas = new ui::GasSheet(*this, m_registry);
+    m_ladeni = new ui::LadeniSheet(*this, m_registry);
+    m_pages[pages::PolohaPage] = m_poloha;
+    m_pages[pages::ServoPage] = m_servo;
+    m_pages[pages::RuznePage] = m_ruzne;
+    m_pages[pages::KorekcePage] = m_korekce;
+    m_pages[pages::GasPage] = m_gas;
+    m_pages[pages::LadeniPage] = m_ladeni;
+    static const char *const formCaptions[] = {"Poloha", "Servo", "Různé", "Korekce", "N2O", "Tuning"};
+    for (std::size_t p = pages::PolohaPage; p < pages::PageCount; ++p)
+        m_pageControl->addTab(m_pages[p], QString::fromUtf8(formCaptions[p - pages::PolohaPage]));
+    m_pageControl->setTabVisible(pages::LadeniPage, false);
+    m_mapGroup->moveToPage(m_pages[pages::AdvancePage]);
+
+    m_liveData = new ui::LiveDataArea(central);
+    layout->addWidget(m_liveData, 1);
+
+    setCentralWidget(central);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+
+    m_monitorView = std::make_unique<ui::MonitorView>(this);
+    m_registry.applyDesign();
+}
+
+void TFormHlav::ConnectCommands()
+{
+    const MainMenu &m = m_menu;
+    connect(m.MenuNew, &QAction::triggered, this, &TFormHlav::MenuNewClick);
+    connect(m.MenuOpen, &QAction::triggered, this, &TFormHlav::MenuOpenClick);
+    connect(m.MenuSave, &QAction::triggered, this, &TFormHlav::MenuSaveClick);
+    connect(m.MenuExit, &QAction::triggered, this, &TFormHlav::MenuExitClick);
+    for (std::size_t i = 0; i < m.MenuComN.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        connect(m.MenuComN[i], &QAction::triggered, this, [this, number] { MenuCom1Click(number); });
+    }
+    connect(m.MenuRead, &QAction::triggered, this, &TFormHlav::MenuReadClick);
+    connect(m.MenuVerify, &QAction::triggered, this, &TFormHlav::MenuVerifyClick);
+    connect(m.MenuProgram, &QAction::triggered, this, &TFormHlav::MenuProgramClick);
+    for (std::size_t i = 0; i < m.MenuLanguages.size(); ++i) {
+        const int language = static_cast<int>(i);
+        connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
+    }
+    // The editing tools, the printout and the help arrive with their own
+    // work; until then their commands are shown but cannot be chosen.
+    for (QAction *pending : {m.MenuPrint, m.Menu_Jet123Normal, m.Menu_Jet123Coupled, m.Menu_Jet123Stejny,
+                             m.MenuToolsMinus, m.MenuToolsPlus, m.MenuContens, m.MenuAbout})
+        pending->setEnabled(false);
+    m_toolBar.SpeedButtonPrint->setEnabled(false);
+
+    const ToolBar &t = m_toolBar;
+    connect(t.SpeedButton6, &QToolButton::clicked, this, &TFormHlav::MenuNewClick);
+    connect(t.SpeedButton5, &QToolButton::clicked, this, &TFormHlav::MenuOpenClick);
+    connect(t.SpeedButton7, &QToolButton::clicked, this, &TFormHlav::MenuSaveClick);
+    connect(t.ButtonRead, &QPushButton::clicked, this, &TFormHlav::MenuReadClick);
+    connect(t.ButtonVerify, &QPushButton::clicked, this, &TFormHlav::MenuVerifyClick);
+    connect(t.ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
+
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &TFormHlav::PageControl1Change);
+}
+
+void TFormHlav::FormCreate(const StartOptions &options)
+{
+    m_portNumber = 1;
+    m_image[model::Offset::BikeType] = model::StartupBikeType;
+    model::BuildDefaults(m_image, m_selector);
+
+    resize(DesignWidth, DesignHeight);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+
+    LoadSettings();
+    model::ApplyTypeSettings(m_image);
+    if (options.language)
+        m_language = *options.language;
+    m_attachDevice = options.device;
+
+    NormaliseImage();
+    ApplyMessageTexts();
+    ShowPage();
+
+    OpenPort();
+    CheckComMenu();
+
+    ApplyCaptions();
+    ShowPage();
+
+    m_link.HideStatus();
+    ShowStatus();
+    ReadDiagnosticMarker();
+    UpdateVisibility();
+}
+
+void TFormHlav::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TFormHlav::FormClose()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    m_timer.stop();
+    ClosePort();
+    TakePage();
+    NormaliseImage();
+    SaveSettings();
+}
+
+void TFormHlav::MenuExitClick()
+{
+    close();
+}
+
+// Settings, the parameter snapshot and the diagnostic marker file are read
+// and written here once that work lands; until then every run starts from
+// the defaults of the start-up type.
+void TFormHlav::LoadSettings() {}
+void TFormHlav::SaveSettings() {}
+void TFormHlav::ReadDiagnosticMarker() {}
+
+void TFormHlav::NormaliseImage()
+{
+    model::NormaliseImage(m_image, m_language, m_portNumber);
+}
+
+void TFormHlav::TakePage()
+{
+    ++m_takeOvers;
+    m_editor.TakePage(m_image, m_registry.read(m_editor.CurrentPage()));
+}
+
+void TFormHlav::ShowPage()
+{
+    const std::uint8_t page = m_editor.CurrentPage();
+    if (pages::IsMapPage(page))
+        m_mapGroup->moveToPage(m_pages[page]);
+    m_registry.write(m_editor.ShowPage(m_image));
+    if (page == pages::RuznePage) {
+        m_ruzne->showVersion(m_link.versionTexts());
+        m_ruzne->paintProgHned();
+    }
+    UpdateVisibility();
+}
+
+link::MonitorInputs TFormHlav::monitorInputs() const
+{
+    link::MonitorInputs inputs;
+    inputs.ignitionLimiter = m_image[model::Offset::IgnitionLimiter];
+    inputs.servoEnable = m_image[model::Offset::ServoEnable];
+    inputs.extendedMonitor = m_ruzne->extMonitor()->isChecked();
+    inputs.n2oEnabled = m_gas->gasEnabled()->isChecked();
+    inputs.language = m_language;
+    return inputs;
+}
+
+void TFormHlav::RefreshAfterEdit()
+{
+    NormaliseImage();
+    ShowPage();
+    ShowPage();
+    m_link.ProgramAfterChange(m_ruzne->progHned()->isChecked());
+    ShowStatus();
+}
+
+void TFormHlav::UpDownClick()
+{
+    TakePage();
+    RefreshAfterEdit();
+}
+
+void TFormHlav::EditExit()
+{
+    // Enter moves the focus on itself and takes the page over once.
+    if (m_enterMovesFocus)
+        return;
+    TakePage();
+    RefreshAfterEdit();
+}
+
+void TFormHlav::FormKeyPress(QWidget *control)
+{
+    Q_UNUSED(control);
+    m_enterMovesFocus = true;
+    focusNextChild();
+    m_enterMovesFocus = false;
+    TakePage();
+    RefreshAfterEdit();
+}
+
+void TFormHlav::CheckBoxMouseUp()
+{
+    TakePage();
+    UpdateVisibility();
+    RefreshAfterEdit();
+}
+
+void TFormHlav::RadioGroupPolohaAClick()
+{
+    const auto store = [this](const char *control, std::size_t offset) {
+        const int item = m_registry.radio(control)->itemIndex();
+        if (item >= 0)
+            m_image[offset] = static_cast<std::uint8_t>(item);
+    };
+    store("RadioGroupPolohaA", model::Offset::PositionARef);
+    store("RadioGroupPolohaB", model::Offset::PositionBRef);
+    m_link.ProgramAfterChange(m_ruzne->progHned()->isChecked());
+    ShowStatus();
+}
+
+void TFormHlav::PageControl1Change(int index)
+{
+    if (index < 0 || !pages::IsPage(static_cast<std::uint8_t>(index)))
+        return;
+    m_mapGroup->hide();
+    m_editor.SetCurrentPage(static_cast<std::uint8_t>(index));
+    ShowPage();
+    m_mapGroup->show();
+}
+
+void TFormHlav::MenuLanguageClick(int language)
+{
+    m_language = static_cast<std::uint8_t>(language);
+    ApplyCaptions();
+    ShowPage();
+}
+
+}  // namespace korvane::app

@@ -1,0 +1,174 @@
+#pragma once
+
+// The main window: owns the image, the editors, the port and the link, and
+// routes menus, keys and the 55 ms tick to the core. What a handler decides
+// lives in the core; this class renders and forwards.
+
+#include "app/Dialogs.h"
+#include "app/MainMenu.h"
+#include "app/ToolBar.h"
+#include "link/DeviceLink.h"
+#include "model/BikeTypes.h"
+#include "model/ConfigImage.h"
+#include "pages/PageEditor.h"
+#include "serial/PortMap.h"
+#include "serial/SerialPort.h"
+#include "ui/EditorRegistry.h"
+#include "ui/GestureSink.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+
+class QTabWidget;
+
+namespace korvane::ui {
+class GasSheet;
+class KorekceSheet;
+class LadeniSheet;
+class LiveDataArea;
+class MapGroup;
+class MonitorView;
+class PolohaSheet;
+class RuzneSheet;
+class ServoSheet;
+}  // namespace korvane::ui
+
+namespace korvane::app {
+
+struct StartOptions {
+    std::optional<std::uint8_t> language;  // from the command line
+    QString device;                        // attached to the current COM number
+    Dialogs *dialogs = nullptr;            // Qt's dialogs when null
+    bool runTimer = true;                  // tests drive Timer1Timer themselves
+};
+
+class TFormHlav final : public QMainWindow, public link::LinkHost, public ui::GestureSink {
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 1011;
+    static constexpr int DesignHeight = 801;
+    static constexpr int TickMs = 55;
+
+    explicit TFormHlav(const StartOptions &options = {}, QWidget *parent = nullptr);
+    ~TFormHlav() override;
+
+    // link::LinkHost: called from inside the tick as well.
+    void NormaliseImage() override;
+    void TakePage() override;
+    void ShowPage() override;
+    [[nodiscard]] link::MonitorInputs monitorInputs() const override;
+
+    // ui::GestureSink
+    void UpDownClick() override;
+    void EditExit() override;
+    void FormKeyPress(QWidget *control) override;
+    void CheckBoxMouseUp() override;
+    void RadioGroupPolohaAClick() override;
+    void ComboBoxBikeChange() override;
+
+    void RefreshAfterEdit();
+
+    // State for tests and for the printout.
+    [[nodiscard]] model::ConfigImage &image() { return m_image; }
+    [[nodiscard]] link::DeviceLink &deviceLink() { return m_link; }
+    [[nodiscard]] pages::PageEditor &pageEditor() { return m_editor; }
+    [[nodiscard]] const ui::EditorRegistry &registry() const { return m_registry; }
+    [[nodiscard]] const MainMenu &menu() const { return m_menu; }
+    [[nodiscard]] const ToolBar &toolBar() const { return m_toolBar; }
+    [[nodiscard]] QTabWidget *pageControl() const { return m_pageControl; }
+    [[nodiscard]] ui::RuzneSheet *ruzneSheet() const { return m_ruzne; }
+    [[nodiscard]] std::uint8_t portNumber() const { return m_portNumber; }
+    [[nodiscard]] std::uint8_t language() const { return m_language; }
+    // How many take-overs have run; lets a test see a gesture apply exactly once.
+    [[nodiscard]] int takeOverCount() const { return m_takeOvers; }
+
+public slots:
+    void Timer1Timer();
+    void MenuNewClick();
+    void MenuOpenClick();
+    void MenuSaveClick();
+    void MenuExitClick();
+    void MenuCom1Click(int portNumber);
+    void MenuReadClick();
+    void MenuVerifyClick();
+    void MenuProgramClick();
+    void MenuLanguageClick(int language);
+    void PageControl1Change(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildWindow();
+    void ConnectCommands();
+    void FormCreate(const StartOptions &options);
+    void FormClose();
+
+    // Filled by the settings and diagnostics work; called at their places.
+    void LoadSettings();
+    void SaveSettings();
+    void ReadDiagnosticMarker();
+
+    void ApplyMessageTexts();
+    void ApplyCaptions();
+    void UpdateVisibility();
+    void UpdateMarker();
+
+    void OpenPort();
+    void ClosePort();
+    void CheckComMenu();
+
+    void ShowStatus();
+    void ShowMonitor();
+    void QueueMessage(const QString &text);
+    void ShowPendingMessages();
+    [[nodiscard]] QString Text(lang::TextId id) const;
+    void SetFileName(const QString &path);
+
+    model::ConfigImage m_image;
+    model::DefaultSetSelector m_selector;
+    pages::PageEditor m_editor;
+    std::uint8_t m_portNumber = 1;
+    std::uint8_t m_language = 0;
+    QString m_lastFile;
+    QString m_attachDevice;
+
+    serial::PortMap m_portMap;
+    serial::SerialPort m_port;
+    link::DeviceLink m_link;
+
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs *m_dialogs = nullptr;
+
+    MainMenu m_menu;
+    ToolBar m_toolBar;
+    QTabWidget *m_pageControl = nullptr;
+    std::array<QWidget *, 11> m_pages{};
+    ui::EditorRegistry m_registry;
+    ui::MapGroup *m_mapGroup = nullptr;
+    ui::PolohaSheet *m_poloha = nullptr;
+    ui::ServoSheet *m_servo = nullptr;
+    ui::RuzneSheet *m_ruzne = nullptr;
+    ui::KorekceSheet *m_korekce = nullptr;
+    ui::GasSheet *m_gas = nullptr;
+    ui::LadeniSheet *m_ladeni = nullptr;
+    ui::LiveDataArea *m_liveData = nullptr;
+    std::unique_ptr<ui::MonitorView> m_monitorView;
+
+    QTimer m_timer;
+    int m_takeOvers = 0;
+    bool m_inTick = false;
+    bool m_enterMovesFocus = false;
+    bool m_closed = false;
+    bool m_showingMessages = false;
+    std::deque<QString> m_pendingMessages;
+};
+
+}  // namespace korvane::app

@@ -1,0 +1,148 @@
+// The 55 ms tick, the status display and the port.
+
+#include "app/TFormHlav.h"
+
+#include "lang/Texts.h"
+#include "serial/PortOpener.h"
+#include "ui/BarGauge.h"
+#include "ui/Colours.h"
+#include "ui/LiveDataArea.h"
+#include "ui/MonitorView.h"
+
+#include <QAction>
+#include <QLabel>
+
+namespace korvane::app {
+
+namespace {
+
+void SetShown(QWidget *widget, bool shown)
+{
+    if (widget->isHidden() == shown)
+        widget->setVisible(shown);
+}
+
+}  // namespace
+
+void TFormHlav::Timer1Timer()
+{
+    // A message box or dialog opened by a handler runs its own event loop,
+    // in which the timer goes on; a tick must not start inside another.
+    if (m_inTick)
+        return;
+    m_inTick = true;
+    m_link.tick();
+    ShowMonitor();
+    ShowStatus();
+    UpdateMarker();
+    m_inTick = false;
+
+    for (const lang::TextId id : m_link.takeMessages())
+        QueueMessage(Text(id));
+    ShowPendingMessages();
+}
+
+void TFormHlav::ShowMonitor()
+{
+    const std::optional<link::MonitorReadout> readout = m_link.takeMonitorReadout();
+    if (!readout)
+        return;
+    m_monitorView->show(*readout);
+    UpdateVisibility();
+}
+
+void TFormHlav::ShowStatus()
+{
+    const link::StatusView &status = m_link.status();
+    QString text = Text(status.text);
+    if (status.okSuffix)
+        text += QStringLiteral(" OK");
+    ui::SetLabelText(m_toolBar.LabelHlaseni, text);
+    ui::SetBackground(m_toolBar.LabelHlaseni, ui::ToQColor(status.colour));
+    SetShown(m_toolBar.LabelHlaseni, status.visible);
+    m_toolBar.CGauge->setProgress(status.gauge);
+    SetShown(m_toolBar.CGauge, status.gaugeVisible);
+
+    SetShown(m_liveData->findChild<QLabel *>(QStringLiteral("LabelSpojeni")), m_link.noConnectionVisible());
+    SetShown(m_liveData->findChild<QLabel *>(QStringLiteral("LabelVersion")), m_link.versionLabelVisible());
+}
+
+// The live operating-point marker arrives with the editing tools.
+void TFormHlav::UpdateMarker() {}
+
+void TFormHlav::QueueMessage(const QString &text)
+{
+    m_pendingMessages.push_back(text);
+}
+
+void TFormHlav::ShowPendingMessages()
+{
+    // One message box at a time; messages raised while it is open follow it.
+    if (m_showingMessages)
+        return;
+    m_showingMessages = true;
+    while (!m_pendingMessages.empty()) {
+        const QString text = m_pendingMessages.front();
+        m_pendingMessages.pop_front();
+        m_dialogs->message(this, text);
+    }
+    m_showingMessages = false;
+}
+
+QString TFormHlav::Text(lang::TextId id) const
+{
+    return QString::fromStdString(lang::MessageText(id, m_language));
+}
+
+void TFormHlav::OpenPort()
+{
+    if (!m_attachDevice.isEmpty())
+        m_portMap.attach(m_portNumber, m_attachDevice);
+    m_attachDevice.clear();
+    const serial::OpenResult result = serial::OpenPort(m_port, m_portMap, m_portNumber);
+    m_link.setPort(&m_port);
+    if (const std::optional<QString> message = serial::OpenFailureMessage(result, m_language))
+        QueueMessage(*message);
+}
+
+void TFormHlav::ClosePort()
+{
+    m_port.ClosePort();
+}
+
+void TFormHlav::CheckComMenu()
+{
+    for (std::size_t i = 0; i < m_menu.MenuComN.size(); ++i)
+        m_menu.MenuComN[i]->setChecked(i + 1 == m_portNumber);
+}
+
+void TFormHlav::MenuCom1Click(int portNumber)
+{
+    m_portNumber = static_cast<std::uint8_t>(portNumber);
+    CheckComMenu();
+    ClosePort();
+    OpenPort();
+    ShowPendingMessages();
+}
+
+void TFormHlav::MenuReadClick()
+{
+    m_link.MenuReadClick();
+    if (m_link.takeFileNameCleared())
+        SetFileName(QString());
+    ShowStatus();
+}
+
+void TFormHlav::MenuVerifyClick()
+{
+    m_link.MenuVerifyClick();
+    ShowStatus();
+}
+
+void TFormHlav::MenuProgramClick()
+{
+    m_link.MenuProgramClick();
+    ShowStatus();
+}
+
+}  // namespace korvane::app

@@ -1,0 +1,124 @@
+#include "MapGroup.h"
+
+#include "EditorRegistry.h"
+#include "GestureSink.h"
+#include "NumericEditor.h"
+#include "SheetParts.h"
+#include "SpinArrows.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace korvane::ui {
+
+namespace {
+
+constexpr int FirstLeft = 44;
+constexpr int Pitch = 62;
+constexpr int AxisTop = 21;
+constexpr int FirstCellTop = 53;
+constexpr int RowPitch = 30;
+constexpr int ToolsTop = 380;
+
+const char *const ThrottleRows[MapGroup::Rows] = {"0%",  "2%",  "5%",  "10%", "20%",
+                                                  "30%", "40%", "60%", "80%", "100%"};
+
+}  // namespace
+
+MapGroup::MapGroup(GestureSink &sink, EditorRegistry &registry, QWidget *parent) : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("GroupBoxMap"));
+
+    AddLabel(this, QStringLiteral("LabelMapRpm"), QStringLiteral("RPM"), 13, 16, 30);
+    AddLabel(this, QStringLiteral("LabelMapTps"), QStringLiteral("TPS"), 7, 37, 36);
+
+    // Row labels end where the edits begin, so texts of any width line up
+    // on the right; the marker colours the same box on every row.
+    const int labelWidth = fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 4;
+    for (int j = 0; j < Rows; ++j) {
+        auto *label = AddLabel(this, QStringLiteral("LabelMapRow") + QString::number(j),
+                               QString::fromLatin1(ThrottleRows[j]), FirstLeft - 4 - labelWidth, 0, labelWidth);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->move(label->x(), FirstCellTop + RowPitch * j + (NumericEditor::RowHeight - label->height()) / 2);
+        m_rowLabels.append(label);
+    }
+
+    m_axis = AddEditorRow(this, QStringLiteral("MapRpm"), Columns, FirstLeft, Pitch, AxisTop, sink, registry,
+                          "UpDownMapRpm");
+    for (int j = 0; j < Rows; ++j) {
+        m_cells += AddEditorRow(this, QStringLiteral("MapCell%1_").arg(j), Columns, FirstLeft, Pitch,
+                                FirstCellTop + RowPitch * j, sink, registry, "UpDownMapCell");
+    }
+
+    for (int i = 0; i < Columns; ++i) {
+        auto *spin = new SpinArrows(this);
+        spin->setObjectName(QStringLiteral("CSpinButtonMapColumn") + QString::number(i));
+        spin->setGeometry(59 + Pitch * i, 350, 17, 23);
+        connect(spin, &SpinArrows::upClicked, this, [this, i] { emit columnUpClicked(i); });
+        connect(spin, &SpinArrows::downClicked, this, [this, i] { emit columnDownClicked(i); });
+        m_columnSpins.append(spin);
+    }
+
+    m_minus = AddStepButton(this, QStringLiteral("ButtonMinus_Map"), QStringLiteral("-"), 87, ToolsTop);
+    m_plus = AddStepButton(this, QStringLiteral("ButtonPlus_Map"), QStringLiteral("+"), 149, ToolsTop);
+    connect(m_minus, &QPushButton::clicked, this, &MapGroup::minusClicked);
+    connect(m_plus, &QPushButton::clicked, this, &MapGroup::plusClicked);
+
+    m_all = AddCheckBox(this, QStringLiteral("CheckBoxAll_Map"), QStringLiteral("All"), 211, ToolsTop + 2);
+    m_all->setFocusPolicy(Qt::ClickFocus);
+    connect(m_all, &QCheckBox::clicked, this, [&sink] { sink.CheckBoxMouseUp(); });
+    registry.addCheck("CheckBoxAll_Map", m_all);
+
+    m_jetMode = AddLabel(this, QStringLiteral("LabelJetMode"), QStringLiteral("  1->2->3  "), 315, ToolsTop);
+    QFont large = m_jetMode->font();
+    large.setPointSize(14);
+    m_jetMode->setFont(large);
+    m_jetMode->setAlignment(Qt::AlignCenter);
+    m_jetMode->setAutoFillBackground(true);
+    QPalette yellow = m_jetMode->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    m_jetMode->setPalette(yellow);
+    m_jetMode->resize(m_jetMode->sizeHint());
+    m_jetMode->hide();
+
+    m_extra = AddEditor(this, QStringLiteral("MapExtra"), NumericEditor::Origin::BuiltInCode, 625, ToolsTop, sink,
+                        registry, "UpDownMapExtra");
+    m_extraLabel = AddLabel(this, QStringLiteral("LabelMapExtra"), QStringLiteral("IAP -> TP [%]"), 691,
+                            ToolsTop + 4, 280);
+}
+
+void MapGroup::moveToPage(QWidget *page)
+{
+    if (QWidget *old = parentWidget(); old != nullptr && old != page) {
+        old->removeEventFilter(this);
+    }
+    if (parentWidget() != page) {
+        setParent(page);
+        page->installEventFilter(this);
+    }
+    setGeometry(page->rect());
+    show();
+}
+
+void MapGroup::setExtraVisible(bool visible)
+{
+    m_extra->setVisible(visible);
+    m_extraLabel->setVisible(visible);
+}
+
+void MapGroup::setExtraCaption(const QString &caption)
+{
+    m_extraLabel->setText(caption);
+}
+
+bool MapGroup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+}  // namespace korvane::ui

@@ -1,0 +1,36 @@
+#pragma once
+
+// Answers the window's questions for a test and records what it was asked.
+
+#include "app/Dialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+
+namespace korvane::test {
+
+class FakeDialogs final : public app::Dialogs {
+public:
+    void message(QWidget *, const QString &text) override { messages << text; }
+    app::YesNoCancel askYesNoCancel(QWidget *, const QString &text) override
+    {
+        questions << text;
+        if (answers.empty())
+            return app::YesNoCancel::Cancel;
+        const app::YesNoCancel answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    QString openFileName(QWidget *, const QString &) override { return fileToOpen; }
+    QString saveFileName(QWidget *, const QString &) override { return fileToSave; }
+
+    QStringList messages;
+    QStringList questions;
+    std::deque<app::YesNoCancel> answers;
+    QString fileToOpen;
+    QString fileToSave;
+};
+
+}  // namespace korvane::test

@@ -1,0 +1,68 @@
+#pragma once
+
+// A main window in its own configuration and working folders, driven tick by
+// tick by the test instead of its timer.
+
+#include "FakeDialogs.h"
+#include "app/TFormHlav.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace korvane::test {
+
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_config.isValid() && m_work.isValid());
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        m_oldWork = QDir::currentPath();
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QDir::setCurrent(m_work.path());
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        qputenv("XDG_CONFIG_HOME", m_oldConfig);
+        QDir::setCurrent(m_oldWork);
+    }
+
+    // device: the terminal of a simulated unit, or a path that does not exist.
+    app::TFormHlav &open(const QString &device = {})
+    {
+        app::StartOptions options;
+        options.dialogs = &dialogs;
+        options.runTimer = false;
+        options.device = device.isEmpty() ? m_work.filePath(QStringLiteral("no-such-port")) : device;
+        window = std::make_unique<app::TFormHlav>(options);
+        window->show();
+        QApplication::processEvents();
+        return *window;
+    }
+
+    void ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            window->Timer1Timer();
+    }
+
+    [[nodiscard]] QString workPath(const QString &name) const { return m_work.filePath(name); }
+
+    FakeDialogs dialogs;
+    std::unique_ptr<app::TFormHlav> window;
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_work;
+    QByteArray m_oldConfig;
+    QString m_oldWork;
+};
+
+}  // namespace korvane::test
