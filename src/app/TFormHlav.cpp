@@ -62,6 +62,11 @@ TFormHlav::~TFormHlav()
 
 void TFormHlav::BuildWindow()
 {
+    // The pages are laid out in pixels for an 8-point face at 96 dpi.
+    QFont designFont = font();
+    designFont.setPointSize(DesignPointSize);
+    setFont(designFont);
+
     m_menu = BuildMainMenu(*this);
 
     auto *central = new QWidget(this);

@@ -55,6 +55,7 @@ public:
     static constexpr int DesignWidth = 1011;
     static constexpr int DesignHeight = 801;
     static constexpr int TickMs = 55;
+    static constexpr int DesignPointSize = 8;
 
     explicit TFormHlav(const StartOptions &options = {}, QWidget *parent = nullptr);
     ~TFormHlav() override;

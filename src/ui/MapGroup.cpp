@@ -94,10 +94,11 @@ void MapGroup::moveToPage(QWidget *page)
     if (QWidget *old = parentWidget(); old != nullptr && old != page) {
         old->removeEventFilter(this);
     }
-    if (parentWidget() != page) {
+    if (parentWidget() != page)
         setParent(page);
-        page->installEventFilter(this);
-    }
+    // Installing again only moves the filter to the front; the group may have
+    // been born on this page without it.
+    page->installEventFilter(this);
     setGeometry(page->rect());
     show();
 }

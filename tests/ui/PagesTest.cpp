@@ -24,6 +24,9 @@
 namespace korvane::ui {
 namespace {
 
+constexpr int EditorWidth = NumericEditor::EditWidth + NumericEditor::SpinWidth;
+
+
 void ClickUp(SpinArrows *arrows)
 {
     QTest::mouseClick(arrows, Qt::LeftButton, {}, QPoint(arrows->width() / 2, 3));
@@ -38,8 +41,8 @@ TEST(MapGroupTest, SitsOnTheDesignGridAndReportsGestures)
 
     EXPECT_EQ(map.cell(9, 14)->edit()->objectName(), QStringLiteral("EditMapCell9_14"));
     EXPECT_EQ(map.cell(9, 14)->upDown()->objectName(), QStringLiteral("UpDownMapCell9_14"));
-    EXPECT_EQ(map.cell(9, 14)->geometry(), QRect(44 + 62 * 14, 53 + 30 * 9, 56, 21));
-    EXPECT_EQ(map.axis(3)->upDown()->mapTo(&map, QPoint()), QPoint(84 + 62 * 3, 21));
+    EXPECT_EQ(map.cell(9, 14)->geometry(), QRect(44 + 62 * 14, 53 + 30 * 9, EditorWidth, 21));
+    EXPECT_EQ(map.axis(3)->upDown()->mapTo(&map, QPoint()), QPoint(44 + NumericEditor::EditWidth + 62 * 3, 21));
     EXPECT_EQ(map.columnSpin(14)->geometry(), QRect(59 + 62 * 14, 350, 17, 23));
     EXPECT_EQ(registry.numeric("UpDownMapCell", 15 * 2 + 4), map.cell(2, 4));
     EXPECT_EQ(map.rowLabel(9)->text(), QStringLiteral("100%"));
@@ -76,7 +79,7 @@ TEST(PolohaSheetTest, RowsSitAtPitchSixtyAndTheReferenceReportsUserPicksOnly)
     PolohaSheet sheet(sink, registry);
     using Side = PolohaSheet::Side;
 
-    EXPECT_EQ(sheet.degEditor(Side::B, 3)->geometry(), QRect(44 + 60 * 3, 69, 56, 21));
+    EXPECT_EQ(sheet.degEditor(Side::B, 3)->geometry(), QRect(44 + 60 * 3, 69, EditorWidth, 21));
     EXPECT_EQ(sheet.rpmEditor(Side::A, 14)->geometry().topLeft(), QPoint(44 + 60 * 14, 34));
     EXPECT_EQ(registry.numeric("UpDownPolohaB_Deg", 3), sheet.degEditor(Side::B, 3));
     EXPECT_EQ(registry.numerics("UpDownPolohaA_Rpm").size(), 15);
