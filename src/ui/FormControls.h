@@ -20,6 +20,14 @@ class EnterKeyFilter;
 class GestureSink;
 class NumericEditor;
 
+// One labelled editor of a form page: its label, its editor's base name and
+// the caption in the window's design.
+struct EditorRow {
+    const char *label;
+    const char *name;
+    const char *caption;
+};
+
 class FormControls {
 public:
     // How a check box reports to the window.

@@ -8,12 +8,6 @@
 namespace korvane::ui {
 namespace {
 
-struct EditorRow {
-    const char *label;
-    const char *name;
-    const char *caption;
-};
-
 constexpr EditorRow GasRows[] = {
     {"LabelGas1", "Gas1", "N2O 1 [%]"},
     {"LabelGas2", "Gas2", "N2O 2 [%]"},

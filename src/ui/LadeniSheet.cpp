@@ -9,12 +9,6 @@
 namespace korvane::ui {
 namespace {
 
-struct EditorRow {
-    const char *label;
-    const char *name;
-    const char *caption;
-};
-
 constexpr EditorRow TuningRows[] = {
     {"LabelLadeniLambda", "LadeniLambda", "Lambda"},
     {"LabelLadeniHyster", "LadeniHyster", "Hyster"},

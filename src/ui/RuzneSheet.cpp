@@ -34,12 +34,6 @@ constexpr int RightWidth = 340;
 constexpr int BikeListItems = 40;
 const QColor ProgHnedWarning{255, 0, 0};
 
-struct EditorRow {
-    const char *label;
-    const char *name;
-    const char *caption;
-};
-
 constexpr EditorRow LimiterRows[] = {
     {"LabelOmez1", "Omez1", "Start limiter [rpm]"},
     {"LabelOmez2", "Omez2", "Ignition Limiter [rpm]"},

@@ -203,5 +203,20 @@ TEST_F(WindowTest, FailedFilesChangeNothing)
     EXPECT_EQ(window->image(), before);
 }
 
+// The file carries the model, not the two bytes derived from it; after Open
+// they must belong to the file's model, or a program run sends the wrong ones.
+TEST_F(WindowTest, OpenDerivesTheTypeBytesFromTheFilesModel)
+{
+    open();
+    const QString path = workPath(QStringLiteral("type3.ign"));
+    std::ofstream(path.toStdString()) << "TREMOLAX_KEY 35\r\nBIKE 3\r\n";
+    dialogs.fileToOpen = path;
+    window->MenuOpenClick();
+    ASSERT_EQ(window->image()[BikeType], 3);
+    model::ConfigImage typed = window->image();
+    model::ApplyTypeSettings(typed);
+    EXPECT_EQ(typed, window->image());
+}
+
 }  // namespace
 }  // namespace korvane::test
