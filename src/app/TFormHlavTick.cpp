@@ -63,8 +63,8 @@ void TFormHlav::ShowStatus()
     m_toolBar.CGauge->setProgress(status.gauge);
     SetShown(m_toolBar.CGauge, status.gaugeVisible);
 
-    SetShown(m_liveData->findChild<QLabel *>(QStringLiteral("LabelSpojeni")), m_link.noConnectionVisible());
-    SetShown(m_liveData->findChild<QLabel *>(QStringLiteral("LabelVersion")), m_link.versionLabelVisible());
+    SetShown(m_liveData->connectionLabel(), m_link.noConnectionVisible());
+    SetShown(m_liveData->versionLabel(), m_link.versionLabelVisible());
 }
 
 // The live operating-point marker arrives with the editing tools.

@@ -4,6 +4,7 @@
 #include "ui/EnterKeyFilter.h"
 #include "ui/GestureSink.h"
 #include "ui/NumericEditor.h"
+#include "ui/SheetParts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -28,24 +29,13 @@ QLabel *FormControls::label(QWidget *parent, const char *name, const QString &te
 
 QGroupBox *FormControls::group(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
-    auto *box = new QGroupBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setGeometry(geometry);
-    return box;
+    return AddGroup(parent, QString::fromLatin1(name), caption, geometry);
 }
 
 NumericEditor *FormControls::editor(QWidget *parent, const QString &name, const QPoint &topLeft)
 {
-    auto *editor = new NumericEditor(name, NumericEditor::Origin::Form, parent);
-    editor->setGeometry(QRect(topLeft, QSize(NumericEditor::EditWidth + NumericEditor::SpinWidth,
-                                             NumericEditor::RowHeight)));
-    GestureSink &sink = m_sink;
-    QObject::connect(editor, &NumericEditor::upDownClick, editor, [&sink] { sink.UpDownClick(); });
-    QObject::connect(editor, &NumericEditor::editExit, editor, [&sink] { sink.EditExit(); });
-    QObject::connect(editor, &NumericEditor::enterPressed, editor,
-                     [&sink, edit = editor->edit()] { sink.FormKeyPress(edit); });
-    m_registry.addNumeric((QStringLiteral("UpDown") + name).toStdString(), editor);
-    return editor;
+    return AddEditor(parent, name, NumericEditor::Origin::Form, topLeft.x(), topLeft.y(), m_sink, m_registry,
+                     (QStringLiteral("UpDown") + name).toStdString());
 }
 
 QCheckBox *FormControls::checkBox(QWidget *parent, const char *name, const QString &text, const QRect &geometry,

@@ -24,8 +24,8 @@ struct CaptionRow {
     std::array<std::string_view, 4> text;  // English, German, French, Czech
 };
 
-// Every caption and hint row, in the order they are applied. Controls named
-// in several rows of the specification's groups get one row each.
+// Every caption and hint row, in the order they are applied. Controls that
+// share a text still get one row each.
 [[nodiscard]] std::span<const CaptionRow> CaptionTable();
 
 // The caption or hint of control in language, if the table has a row for it.
