@@ -137,12 +137,8 @@ void TFormHlav::ConnectCommands()
         const int language = static_cast<int>(i);
         connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
-    // The editing tools, the printout and the help arrive with their own
-    // work; until then their commands are shown but cannot be chosen.
-    for (QAction *pending : {m.MenuPrint, m.Menu_Jet123Normal, m.Menu_Jet123Coupled, m.Menu_Jet123Stejny,
-                             m.MenuToolsMinus, m.MenuToolsPlus, m.MenuContens, m.MenuAbout})
-        pending->setEnabled(false);
-    m_toolBar.SpeedButtonPrint->setEnabled(false);
+    ConnectPrintCommands();
+    ConnectHelpCommands();
 
     const ToolBar &t = m_toolBar;
     connect(t.SpeedButton6, &QToolButton::clicked, this, &TFormHlav::MenuNewClick);
@@ -211,13 +207,6 @@ void TFormHlav::MenuExitClick()
 {
     close();
 }
-
-// Settings, the parameter snapshot and the diagnostic marker file are read
-// and written here once that work lands; until then every run starts from
-// the defaults of the start-up type.
-void TFormHlav::LoadSettings() {}
-void TFormHlav::SaveSettings() {}
-void TFormHlav::ReadDiagnosticMarker() {}
 
 void TFormHlav::NormaliseImage()
 {

@@ -112,10 +112,16 @@ private:
     void FormCreate(const StartOptions &options);
     void FormClose();
 
-    // Filled by the settings and diagnostics work; called at their places.
+    // Settings, snapshot and diagnostic marker (TFormHlavSettings.cpp).
     void LoadSettings();
     void SaveSettings();
     void ReadDiagnosticMarker();
+
+    // Printout (TFormHlavPrint.cpp).
+    void ConnectPrintCommands();
+
+    // Help and About (TFormHlavHelp.cpp).
+    void ConnectHelpCommands();
 
     void ApplyMessageTexts();
     void ApplyCaptions();
