@@ -77,6 +77,8 @@ struct Window {
             app::YesNoCancel askYesNoCancel(QWidget *, const QString &) override { return app::YesNoCancel::Cancel; }
             QString openFileName(QWidget *, const QString &) override { return {}; }
             QString saveFileName(QWidget *, const QString &) override { return {}; }
+            bool openDocument(const QString &) override { return false; }
+            void about(QWidget *, std::uint8_t) override {}
         } silent;
         options.dialogs = &silent;
         form = std::make_unique<app::TFormHlav>(options);
@@ -140,6 +142,30 @@ void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
 BENCHMARK(BM_RepaintsOfUnchangedTicks)->Iterations(500);
+
+// The operating point jumps to another column on every frame: the tick
+// repaints the cells and axis edits that change colour and the live labels,
+// not the 175 controls of the map.
+void BM_RepaintsWithMovingMarker(benchmark::State &state)
+{
+    Window window;
+    const link::Frame frames[] = {LiveFrame(2000), LiveFrame(6000)};
+    for (int i = 0; i < 10; ++i) {
+        window.tickWithFrame(frames[i % 2]);
+        QApplication::processEvents();
+    }
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        window.tickWithFrame(frames[ticks % 2]);
+        QApplication::processEvents();
+        ++ticks;
+    }
+    qApp->removeEventFilter(&counter);
+    state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
+}
+BENCHMARK(BM_RepaintsWithMovingMarker)->Iterations(500);
 
 void BM_StartUpToFirstTick(benchmark::State &state)
 {

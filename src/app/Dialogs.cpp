@@ -1,7 +1,13 @@
 #include "app/Dialogs.h"
 
+#include "about/FormAbout.h"
+
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
 
 namespace korvane::app {
 
@@ -17,6 +23,9 @@ QString Title(QWidget *parent)
 
 QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
 {
+    // Qt's own dialog follows the language the program installs; the
+    // desktop's would speak the system's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("ign"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!lastFile.trimmed().isEmpty())
@@ -67,6 +76,24 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
     dialog.setNameFilters({ParameterFilter});
     // QFileDialog asks before it overwrites an existing file.
     return RunFileDialog(dialog, lastFile);
+}
+
+bool QtDialogs::openDocument(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void QtDialogs::about(QWidget *parent, std::uint8_t language)
+{
+    korvane::about::FormAbout box(parent);
+    box.FormActivate(language);
+    QWidget *owner = parent != nullptr ? parent->window() : nullptr;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (owner != nullptr)
+        box.CentreOn(owner->frameGeometry());
+    else if (screen != nullptr)
+        box.CentreOn(screen->availableGeometry());
+    box.exec();
 }
 
 }  // namespace korvane::app

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class QWidget;
 
 namespace korvane::app {
@@ -19,6 +21,10 @@ public:
     // Empty when the user cancels. lastFile presets the chooser.
     [[nodiscard]] virtual QString openFileName(QWidget *parent, const QString &lastFile) = 0;
     [[nodiscard]] virtual QString saveFileName(QWidget *parent, const QString &lastFile) = 0;
+    // Hands an existing file to the desktop's viewer; false when none starts.
+    [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
+    // The About box, modal, titled in language.
+    virtual void about(QWidget *parent, std::uint8_t language) = 0;
 };
 
 // Message boxes and file dialogs of Qt; all modal, so the window's timer
@@ -29,6 +35,8 @@ public:
     [[nodiscard]] YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) override;
     [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
+    [[nodiscard]] bool openDocument(const QString &path) override;
+    void about(QWidget *parent, std::uint8_t language) override;
 };
 
 }  // namespace korvane::app

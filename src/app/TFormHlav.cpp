@@ -2,6 +2,7 @@
 
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
+#include "pages/Visibility.h"
 #include "ui/GasSheet.h"
 #include "ui/KorekceSheet.h"
 #include "ui/LadeniSheet.h"
@@ -117,6 +118,7 @@ void TFormHlav::BuildWindow()
 
     m_monitorView = std::make_unique<ui::MonitorView>(this);
     m_registry.applyDesign();
+    FindFeatureWidgets();
 }
 
 void TFormHlav::ConnectCommands()
@@ -137,6 +139,7 @@ void TFormHlav::ConnectCommands()
         const int language = static_cast<int>(i);
         connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
+    ConnectTools();
     ConnectPrintCommands();
     ConnectHelpCommands();
 
@@ -211,6 +214,7 @@ void TFormHlav::MenuExitClick()
 void TFormHlav::NormaliseImage()
 {
     model::NormaliseImage(m_image, m_language, m_portNumber);
+    pages::ClearDisplayChoices(m_image);
 }
 
 void TFormHlav::TakePage()
@@ -238,7 +242,7 @@ link::MonitorInputs TFormHlav::monitorInputs() const
     inputs.ignitionLimiter = m_image[model::Offset::IgnitionLimiter];
     inputs.servoEnable = m_image[model::Offset::ServoEnable];
     inputs.extendedMonitor = m_ruzne->extMonitor()->isChecked();
-    inputs.n2oEnabled = m_gas->gasEnabled()->isChecked();
+    inputs.n2oEnabled = m_image[model::Offset::N2oEnable] != 0;
     inputs.language = m_language;
     return inputs;
 }

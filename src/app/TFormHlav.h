@@ -10,6 +10,8 @@
 #include "link/DeviceLink.h"
 #include "model/BikeTypes.h"
 #include "model/ConfigImage.h"
+#include "pages/EditingTools.h"
+#include "pages/Marker.h"
 #include "pages/PageEditor.h"
 #include "serial/PortMap.h"
 #include "serial/SerialPort.h"
@@ -25,6 +27,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QTabWidget;
 
@@ -103,6 +106,23 @@ public slots:
     void MenuLanguageClick(int language);
     void PageControl1Change(int index);
 
+    // Editing tools.
+    void MenuToolsMinusClick();
+    void MenuToolsPlusClick();
+    void CSpinButtonDownClick_Uni(int column);
+    void CSpinButtonUpClick_Uni(int column);
+    void ButtonMinusClick_PolohaA();
+    void ButtonPlusClick_PolohaA();
+    void ButtonMinusClick_PolohaB();
+    void ButtonPlusClick_PolohaB();
+    void ButtonMinusClick_Servo();
+    void ButtonPlusClick_Servo();
+    void ButtonTps0Click();
+    void ButtonTps100Click();
+    void Menu_Jet123NormalClick();
+    void Menu_Jet123CoupledClick();
+    void Menu_Jet123StejnyClick();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -116,17 +136,43 @@ private:
     void LoadSettings();
     void SaveSettings();
     void ReadDiagnosticMarker();
+    // Moves the stored settings into the window and back (TFormHlavSettings.cpp).
+    friend class WindowSettings;
 
     // Printout (TFormHlavPrint.cpp).
     void ConnectPrintCommands();
+    struct PrintState;
+    // Shared only so that its deleter is made where PrintState is complete.
+    std::shared_ptr<PrintState> m_print;
 
+public:
+    // Where the printout goes: true when the page was printed. The default
+    // printer unless a test or the command line sets another target.
+    using PrintTarget = std::function<bool(const QImage &picture)>;
+    void setPrintTarget(PrintTarget target);
+    void ApplyPrintLayout(bool printing);
+    [[nodiscard]] bool printing() const;
+public slots:
+    void SpeedButtonPrintClick();
+
+private:
     // Help and About (TFormHlavHelp.cpp).
     void ConnectHelpCommands();
+    void MenuContensClick();
+    void MenuAboutClick();
 
     void ApplyMessageTexts();
     void ApplyCaptions();
     void UpdateVisibility();
+    void FindFeatureWidgets();
     void UpdateMarker();
+    void PaintMarker(const pages::Marker &marker);
+
+    void ConnectTools();
+    void StepOperatingPoint(pages::Step step);
+    void StepCurve(pages::Curve curve, pages::Step step);
+    void ChooseJetMode(pages::JetMode mode);
+    [[nodiscard]] pages::ToolFlags toolFlags() const;
 
     void OpenPort();
     void ClosePort();
@@ -168,6 +214,19 @@ private:
     ui::LadeniSheet *m_ladeni = nullptr;
     ui::LiveDataArea *m_liveData = nullptr;
     std::unique_ptr<ui::MonitorView> m_monitorView;
+
+    // Widgets whose state follows the parameters, looked up once.
+    struct FeatureWidgets {
+        QWidget *gasGroup = nullptr;
+        QWidget *retardGroup = nullptr;
+        QWidget *liveGear = nullptr;
+        QWidget *liveServoPoz = nullptr;
+        QWidget *liveServoMer = nullptr;
+        QWidget *tempDisplay = nullptr;
+        QWidget *gearDisplay = nullptr;
+    } m_feature;
+    // What the marker last painted, on which page.
+    std::optional<std::pair<std::uint8_t, pages::Marker>> m_paintedMarker;
 
     QTimer m_timer;
     int m_takeOvers = 0;

@@ -8,21 +8,12 @@
 #include "ui/Colours.h"
 #include "ui/LiveDataArea.h"
 #include "ui/MonitorView.h"
+#include "ui/WidgetState.h"
 
 #include <QAction>
 #include <QLabel>
 
 namespace korvane::app {
-
-namespace {
-
-void SetShown(QWidget *widget, bool shown)
-{
-    if (widget->isHidden() == shown)
-        widget->setVisible(shown);
-}
-
-}  // namespace
 
 void TFormHlav::Timer1Timer()
 {
@@ -54,21 +45,18 @@ void TFormHlav::ShowMonitor()
 void TFormHlav::ShowStatus()
 {
     const link::StatusView &status = m_link.status();
-    QString text = Text(status.text);
+    QString text = status.caption.empty() ? Text(status.text) : QString::fromStdString(status.caption);
     if (status.okSuffix)
         text += QStringLiteral(" OK");
     ui::SetLabelText(m_toolBar.LabelHlaseni, text);
     ui::SetBackground(m_toolBar.LabelHlaseni, ui::ToQColor(status.colour));
-    SetShown(m_toolBar.LabelHlaseni, status.visible);
+    ui::SetShown(m_toolBar.LabelHlaseni, status.visible);
     m_toolBar.CGauge->setProgress(status.gauge);
-    SetShown(m_toolBar.CGauge, status.gaugeVisible);
+    ui::SetShown(m_toolBar.CGauge, status.gaugeVisible);
 
-    SetShown(m_liveData->connectionLabel(), m_link.noConnectionVisible());
-    SetShown(m_liveData->versionLabel(), m_link.versionLabelVisible());
+    ui::SetShown(m_liveData->connectionLabel(), m_link.noConnectionVisible());
+    ui::SetShown(m_liveData->versionLabel(), m_link.versionLabelVisible());
 }
-
-// The live operating-point marker arrives with the editing tools.
-void TFormHlav::UpdateMarker() {}
 
 void TFormHlav::QueueMessage(const QString &text)
 {

@@ -1,9 +1,6 @@
 #include "serial/PortMap.h"
 
-#include <QSettings>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QVariant>
+#include <QFile>
 
 namespace korvane::serial {
 
@@ -12,14 +9,6 @@ namespace {
 std::size_t Slot(int com)
 {
     return static_cast<std::size_t>(com - PortMap::FirstCom);
-}
-
-QString SettingText(const QVariant& value)
-{
-    // QSettings splits an unquoted value at commas; a device path may hold one.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(',')).trimmed();
-    return value.toString().trimmed();
 }
 
 }  // namespace
@@ -33,14 +22,16 @@ QString PortMap::DefaultDevicePath(int com)
 
 void PortMap::loadOverrides(const QString& iniFile)
 {
-    QSettings settings(iniFile, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("Ports"));
+    loadOverrides(settings::LoadIniFile(QFile::encodeName(iniFile).toStdString()).file);
+}
+
+void PortMap::loadOverrides(const settings::IniFile& ini)
+{
     for (int com = FirstCom; com <= LastCom; ++com) {
-        const QString path = SettingText(settings.value(QStringLiteral("COM%1").arg(com)));
-        if (!path.isEmpty())
-            m_fromSettings[Slot(com)] = path;
+        const std::optional<std::string> path = ini.value("Ports", "COM" + std::to_string(com));
+        if (path && !path->empty())
+            m_fromSettings[Slot(com)] = QFile::decodeName(path->c_str());
     }
-    settings.endGroup();
 }
 
 bool PortMap::attach(int com, const QString& devicePath)
@@ -60,12 +51,6 @@ QString PortMap::devicePath(int com) const
     if (!m_fromSettings[Slot(com)].isEmpty())
         return m_fromSettings[Slot(com)];
     return DefaultDevicePath(com);
-}
-
-QString DefaultSettingsFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           QStringLiteral("/Korvane.ini");
 }
 
 }  // namespace korvane::serial

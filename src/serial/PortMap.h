@@ -2,9 +2,11 @@
 
 // Which Linux device each of COM1..COM10 stands for. By default COMn is
 // /dev/ttyUSB{n-1}, since USB serial adapters are what tuners plug in. The
-// settings file may name another device per COM number (group "Ports", keys
+// settings file may name another device per COM number (section "Ports", keys
 // "COM1".."COM10"), and a run may attach a COM number to any device
 // (--device), which wins over both.
+
+#include "settings/IniFile.h"
 
 #include <QString>
 
@@ -23,6 +25,7 @@ public:
     // Takes the "Ports" overrides of the INI file; a missing file, key or an
     // empty value leaves that number as it was.
     void loadOverrides(const QString& iniFile);
+    void loadOverrides(const settings::IniFile& ini);
     // False (and nothing changes) for a number outside 1..10 or an empty path.
     bool attach(int com, const QString& devicePath);
 
@@ -33,9 +36,5 @@ private:
     std::array<QString, LastCom> m_fromSettings;
     std::array<QString, LastCom> m_attached;
 };
-
-// Where the settings file lives by default: Korvane.ini in the
-// application's configuration directory.
-[[nodiscard]] QString DefaultSettingsFile();
 
 }  // namespace korvane::serial

@@ -54,9 +54,9 @@ bool SetBackground(QWidget *widget, const QColor &colour)
 {
     if (!SetRoleColour(widget, BackgroundProperty, widget ? widget->backgroundRole() : QPalette::Window, colour))
         return false;
-    // Without its own fill a widget shows its parent, not the colour.
-    if (colour.isValid())
-        widget->setAutoFillBackground(true);
+    // Without its own fill a widget shows its parent, not the colour; with
+    // its own colour back it blends with its parent again.
+    widget->setAutoFillBackground(colour.isValid());
     return true;
 }
 

@@ -16,7 +16,8 @@ namespace korvane::ui {
 inline const QColor MarkerGreen{0, 255, 0};
 
 // Background of a label or other widget; an invalid colour restores the
-// palette's own. Returns false (and touches nothing) when unchanged.
+// palette's own and lets the parent show through. Returns false (and
+// touches nothing) when unchanged.
 bool SetBackground(QWidget *widget, const QColor &colour);
 // Text colour, same rule.
 bool SetForeground(QWidget *widget, const QColor &colour);

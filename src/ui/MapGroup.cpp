@@ -4,7 +4,9 @@
 #include "GestureSink.h"
 #include "NumericEditor.h"
 #include "SheetParts.h"
+#include "Colours.h"
 #include "SpinArrows.h"
+#include "WidgetState.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -77,9 +79,7 @@ MapGroup::MapGroup(GestureSink &sink, EditorRegistry &registry, QWidget *parent)
     m_jetMode->setFont(large);
     m_jetMode->setAlignment(Qt::AlignCenter);
     m_jetMode->setAutoFillBackground(true);
-    QPalette yellow = m_jetMode->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
-    m_jetMode->setPalette(yellow);
+    SetBackground(m_jetMode, QColor(255, 255, 0));
     m_jetMode->resize(m_jetMode->sizeHint());
     m_jetMode->hide();
 
@@ -105,13 +105,46 @@ void MapGroup::moveToPage(QWidget *page)
 
 void MapGroup::setExtraVisible(bool visible)
 {
-    m_extra->setVisible(visible);
-    m_extraLabel->setVisible(visible);
+    SetShown(m_extra, visible);
+    SetShown(m_extraLabel, visible);
 }
 
 void MapGroup::setExtraCaption(const QString &caption)
 {
-    m_extraLabel->setText(caption);
+    SetLabelText(m_extraLabel, caption);
+}
+
+void MapGroup::setEditable(bool editable)
+{
+    if (testAttribute(Qt::WA_ForceDisabled) != editable && m_plus->isHidden() != editable)
+        return;
+    SetEnabled(this, editable);
+    for (NumericEditor *editor : std::as_const(m_axis))
+        editor->setSpinVisible(editable);
+    for (NumericEditor *editor : std::as_const(m_cells))
+        editor->setSpinVisible(editable);
+    for (SpinArrows *spin : std::as_const(m_columnSpins))
+        SetShown(spin, editable);
+    SetShown(m_minus, editable);
+    SetShown(m_plus, editable);
+    SetShown(m_all, editable);
+}
+
+void MapGroup::setRowTexts(const QStringList &texts)
+{
+    for (int j = 0; j < Rows && j < texts.size(); ++j)
+        SetLabelText(m_rowLabels.at(j), texts.at(j));
+}
+
+void MapGroup::showJetMode(bool visible, const QString &text, const QColor &background)
+{
+    if (visible) {
+        SetLabelText(m_jetMode, text);
+        SetBackground(m_jetMode, background);
+        if (m_jetMode->size() != m_jetMode->sizeHint())
+            m_jetMode->resize(m_jetMode->sizeHint());
+    }
+    SetShown(m_jetMode, visible);
 }
 
 bool MapGroup::eventFilter(QObject *watched, QEvent *event)

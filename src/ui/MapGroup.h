@@ -32,6 +32,10 @@ public:
 
     void setExtraVisible(bool visible);  // extra editor with its caption
     void setExtraCaption(const QString &caption);
+    // Off: the values stay on view, but every means of changing them goes.
+    void setEditable(bool editable);
+    void setRowTexts(const QStringList &texts);
+    void showJetMode(bool visible, const QString &text, const QColor &background);
 
     [[nodiscard]] QLabel *rowLabel(int row) const { return m_rowLabels.at(row); }
     [[nodiscard]] NumericEditor *cell(int row, int column) const { return m_cells.at(row * Columns + column); }

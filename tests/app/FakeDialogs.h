@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace korvane::test {
 
@@ -25,12 +27,21 @@ public:
     }
     QString openFileName(QWidget *, const QString &) override { return fileToOpen; }
     QString saveFileName(QWidget *, const QString &) override { return fileToSave; }
+    bool openDocument(const QString &path) override
+    {
+        openedDocuments << path;
+        return documentOpens;
+    }
+    void about(QWidget *, std::uint8_t language) override { aboutLanguages.push_back(language); }
 
     QStringList messages;
     QStringList questions;
     std::deque<app::YesNoCancel> answers;
     QString fileToOpen;
     QString fileToSave;
+    QStringList openedDocuments;
+    bool documentOpens = true;  // false: no viewer starts
+    std::vector<std::uint8_t> aboutLanguages;
 };
 
 }  // namespace korvane::test

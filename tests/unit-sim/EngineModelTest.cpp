@@ -58,7 +58,7 @@ TEST_F(EngineModelTest, WarmsUpAndIsAFunctionOfTime)
     EXPECT_EQ(warm.coolantCorrection, 0);
     EXPECT_EQ(cold.startCorrection, 500);
     EXPECT_EQ(warm.startCorrection, 0);
-    EXPECT_EQ(later.startSeconds, 600);
+    EXPECT_EQ(later.startTenths, 6000);
 
     const EngineState again = EngineAt(WarmUpMs, m_memory);
     EXPECT_EQ(again.rpm, warm.rpm);
@@ -80,7 +80,7 @@ TEST_F(EngineModelTest, MonitorFrameLaysOutTheValues)
     EXPECT_EQ(Word(f, Monitor::Injection14A), s.injection14A);
     EXPECT_EQ(Word(f, Monitor::ProgrammingCount), 513);
     EXPECT_EQ(Word(f, Monitor::SavingCountdown), 1103);
-    EXPECT_EQ(Word(f, Monitor::StartSeconds), 33);
+    EXPECT_EQ(Word(f, Monitor::StartTenths), 330);
     EXPECT_EQ(Word(f, Monitor::VoltageCorrection), 1000);
     EXPECT_EQ(f[Monitor::ThrottlePercent], s.throttlePercent);
     EXPECT_EQ(f[Monitor::Coolant], s.coolantC + 100);

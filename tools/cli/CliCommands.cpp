@@ -3,6 +3,7 @@
 #include "CliArgs.h"
 #include "DeviceCommands.h"
 #include "ModelCommands.h"
+#include "PrintCommand.h"
 
 #include <array>
 #include <exception>
@@ -24,20 +25,25 @@ const std::array CommandTable{
             "Reads an image snapshot, repairs out-of-range values and writes the snapshot again.",
             RunNormalise},
     Command{"show", "show FILE.ign", "Prints the parameters of a parameter file in physical units.", RunShow},
-    Command{"read", "read --device PATH -o FILE.ign [--lang en|de|fr|cz]",
+    Command{"read", "read --device PATH|COMn -o FILE.ign [--lang en|de|fr|cz]",
             "Reads the unit's parameters, verifies them and saves them as a parameter file.\n"
             "The file is written only when the closing verify succeeded.",
             RunRead},
-    Command{"program", "program --device PATH FILE.ign [--wait-saving] [--lang en|de|fr|cz]",
+    Command{"program", "program --device PATH|COMn FILE.ign [--wait-saving] [--lang en|de|fr|cz]",
             "Programs the parameters of FILE.ign into the unit and verifies them.\n"
             "--wait-saving also waits until the unit has stored them.",
             RunProgram},
-    Command{"verify", "verify --device PATH FILE.ign [--lang en|de|fr|cz]",
+    Command{"verify", "verify --device PATH|COMn FILE.ign [--lang en|de|fr|cz]",
             "Compares the parameters of FILE.ign with those in the unit.", RunVerify},
-    Command{"monitor", "monitor --device PATH --csv FILE|- [--seconds S] [--extended] [--lang en|de|fr|cz]",
+    Command{"monitor", "monitor --device PATH|COMn --csv FILE|- [--seconds S] [--extended] [--lang en|de|fr|cz]",
             "Logs the unit's live data as CSV, one row per frame (about three a second),\n"
             "for S seconds or until interrupted. --extended adds the sensor voltages.",
             RunMonitor},
+    Command{"print", "print FILE.ign -o OUT.pdf [--page N] [--lang en|de|fr|cz]",
+            "Writes the printout of the window showing FILE.ign as a one-page PDF, dated now.\n"
+            "N is the page in front: 0 Advance, 1 Inj-14A, 2 Inj-23A, 3 Inj-B, 4 Inj-IAP,\n"
+            "5 Position, 6 Servo, 7 Other, 8 Corrections, 9 N2O (default 0).",
+            RunPrint},
 };
 
 const Command *FindCommand(std::string_view name)

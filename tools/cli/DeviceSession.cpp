@@ -4,6 +4,7 @@
 #include "model/ValueLimits.h"
 #include "serial/PortMap.h"
 #include "serial/PortOpener.h"
+#include "settings/ConfigFolder.h"
 
 #include <QCoreApplication>
 
@@ -21,6 +22,17 @@ extern "C" void OnStopSignal(int)
 }
 
 constexpr int CliComNumber = 1;
+
+// "COM1".."COM10", spelt as in the window's menu.
+std::optional<int> ComNumber(const std::string &device)
+{
+    for (int com = serial::PortMap::FirstCom; com <= serial::PortMap::LastCom; ++com) {
+        if (device == "COM" + std::to_string(com)) {
+            return com;
+        }
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -78,10 +90,15 @@ DeviceSession::~DeviceSession()
 std::optional<std::string> DeviceSession::Open(const std::string &devicePath)
 {
     serial::PortMap map;
-    if (!map.attach(CliComNumber, QString::fromStdString(devicePath))) {
+    int com = CliComNumber;
+    if (const std::optional<int> number = ComNumber(devicePath)) {
+        // The device the window would open for that COM number.
+        map.loadOverrides(settings::LoadIniFile(settings::SettingsFile()).file);
+        com = *number;
+    } else if (!map.attach(CliComNumber, QString::fromStdString(devicePath))) {
         return lang::MessageText(lang::TextId::ComOpenError, m_language) + " (no device given)";
     }
-    const serial::OpenResult result = serial::OpenPort(m_port, map, CliComNumber);
+    const serial::OpenResult result = serial::OpenPort(m_port, map, static_cast<std::uint8_t>(com));
     if (const auto message = serial::OpenFailureMessage(result, m_language)) {
         return message->toStdString() + " " + result.error.toStdString();
     }

@@ -50,8 +50,10 @@ public:
     DeviceSession(const DeviceSession &) = delete;
     DeviceSession &operator=(const DeviceSession &) = delete;
 
-    // Opens devicePath as COM1. On failure returns the message for the user:
-    // the language's "Com opening error!" and the reason.
+    // Opens devicePath as COM1; "COM1".."COM10" open the device that the
+    // settings file's port map (or the default) gives that number. On failure
+    // returns the message for the user: the language's "Com opening error!"
+    // and the reason.
     [[nodiscard]] std::optional<std::string> Open(const std::string &devicePath);
 
     [[nodiscard]] model::ConfigImage &image() { return m_image; }

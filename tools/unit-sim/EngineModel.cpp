@@ -111,9 +111,9 @@ EngineState EngineAt(std::uint64_t elapsedMs, const Memory &memory)
     s.coolantCorrection = static_cast<std::uint16_t>(s.coolantC < 90 ? (90 - s.coolantC) * 3 : 0);
     const std::uint64_t startFade = t / 40;
     s.startCorrection = static_cast<std::uint16_t>(startFade < 500 ? 500 - startFade : 0);
-    s.startSeconds = static_cast<std::uint16_t>(std::min<std::uint64_t>(t / 1000, 0xFFFF));
+    s.startTenths = static_cast<std::uint16_t>(std::min<std::uint64_t>(t / 100, 0xFFFF));
     s.gear = static_cast<std::uint8_t>(1 + (t / GearStepMs) % 6);
-    s.test1 = s.startSeconds;
+    s.test1 = s.startTenths;
     return s;
 }
 
@@ -140,7 +140,7 @@ Frame BuildMonitorFrame(const EngineState &engine, const UnitStatus &status)
     Put16(frame, Monitor::Test1, engine.test1);
     Put16(frame, Monitor::Test1 + 2, engine.mapColumn);
     Put16(frame, Monitor::Test1 + 4, engine.mapRow);
-    Put16(frame, Monitor::StartSeconds, engine.startSeconds);
+    Put16(frame, Monitor::StartTenths, engine.startTenths);
     frame[Monitor::ThrottlePercent] = engine.throttlePercent;
     frame[Monitor::IapPercent] = engine.iapPercent;
     frame[Monitor::Coolant] = static_cast<std::uint8_t>(engine.coolantC + 100);

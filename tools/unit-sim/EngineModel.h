@@ -44,7 +44,7 @@ struct EngineState {
     std::uint16_t positionB = 0;
     std::uint16_t coolantCorrection = 0;  // 0.1 %
     std::uint16_t startCorrection = 0;    // 0.1 %
-    std::uint16_t startSeconds = 0;
+    std::uint16_t startTenths = 0;  // 0.1 s since the start
     std::uint8_t gear = 1;
     std::uint16_t test1 = 0;
 };
@@ -80,7 +80,7 @@ inline constexpr std::size_t ServoMeasured = 27;
 inline constexpr std::size_t ServoDesired = 29;
 inline constexpr std::size_t ProgrammingCount = 31;
 inline constexpr std::size_t Test1 = 33;  // 8 words
-inline constexpr std::size_t StartSeconds = 49;
+inline constexpr std::size_t StartTenths = 49;
 inline constexpr std::size_t ThrottlePercent = 51;
 inline constexpr std::size_t IapPercent = 52;
 inline constexpr std::size_t Coolant = 53;  // C + 100

@@ -1,5 +1,6 @@
 #include "lang/Captions.h"
 
+#include "lang/MessageTable.h"
 #include "lang/Texts.h"
 
 #include <algorithm>
@@ -18,11 +19,11 @@ constexpr CaptionRow Neutral(std::string_view control, std::string_view text)
     return {control, Caption, {text, text, text, text}};
 }
 
-// A caption known only in English so far; every language shows the English
-// text until the row is translated.
-constexpr CaptionRow EnglishOnly(std::string_view control, std::string_view text)
+// A caption that shares its wording with a message text reads it from the
+// message table, so the two can never drift apart.
+constexpr CaptionRow Shared(std::string_view control, TextId id)
 {
-    return {control, Caption, {text, text, text, text}};
+    return {control, Caption, detail::MessageRow(id)};
 }
 
 constexpr std::array<std::string_view, LanguageCount> TitleRow{
@@ -31,12 +32,9 @@ constexpr std::array<std::string_view, LanguageCount> TitleRow{
     "Programation de Korvane unité",
     "Programování jednotky Korvane"};
 
-constexpr std::array<std::array<std::string_view, 3>, LanguageCount> PositionRefRows{{
-    {"Beginning", "Centre", "End"},
-    {"Beginning", "Centre", "End"},  // not translated yet
-    {"Beginning", "Centre", "End"},  // not translated yet
-    {"Beginning", "Centre", "End"},  // not translated yet
-}};
+// The radio items have no row of their own: they keep their design texts in
+// every language.
+constexpr std::array<std::string_view, 3> PositionRefDesign{"Beginning", "Centre", "End"};
 
 // English, German, French, Czech. Verbatim, odd spellings, doubled blanks
 // and access-key ampersands included.
@@ -72,18 +70,19 @@ constexpr CaptionRow Rows[] = {
     {"MenuAbout", Caption, {"&About...", "&Über Programm...", "&Information", "&O programu..."}},
 
     // Page tabs and the "All" boxes.
-    {"TabSheet_Poloha", Caption, {"Position", "Lage", "Positon", "Poloha"}},
+    Shared("TabSheet_Poloha", TextId::Position),
     {"TabSheet_Servo", Caption, {"Servo", "Servo", "Servo", "Servo"}},
     {"GroupBoxServo", Caption, {"Servo", "Servo", "Servo", "Servo"}},
     {"CheckBoxAll_Servo", Caption, {"All", "Alles", "Tout", "Vše"}},
     {"CheckBoxAll_PolohaA", Caption, {"All", "Alles", "Tout", "Vše"}},
     {"CheckBoxAll_PolohaB", Caption, {"All", "Alles", "Tout", "Vše"}},
     {"CheckBoxAll_Map", Caption, {"All", "Alles", "Tout", "Vše"}},
+    // Names no control of the window; kept so the table stays complete.
     {"GroupBoxOther", Caption, {"Other", "Andere", "Autres", "Různé"}},
     {"TabSheet_Ruzne", Caption, {"Other", "Andere", "Autres", "Různé"}},
     {"TabSheet_Korekce", Caption, {"Corrections", "Korrektionen", "Corrections", "Korekce"}},
     {"TabSheet_Ladeni", Caption, {"Tuning", "Einstellung", "Tuning", "Ladění"}},
-    {"MapPage0", Caption, {"Advance", "Vorzündung", "Avance", "Předstih"}},
+    Shared("MapPage0", TextId::Advance),
     {"MapPage1", Caption, {"Injection - 14", "Einspritz - 14", "Injection - 14", "Vstřik - 14"}},
     {"MapPage2", Caption, {"Injection - 23", "Einspritz - 23", "Injection - 23", "Vstřik - 23"}},
     {"MapPage3", Caption, {"Injection - B", "Einspritz - B", "Injection - B", "Vstřik - B"}},
@@ -204,67 +203,100 @@ constexpr CaptionRow Rows[] = {
       "Sélection de la lange",
       "Nastavení jazyka na angličtinu, češtinu nebo němčinu"}},
 
-    // "Other" page.
-    EnglishOnly("LabelOmez1", "Start limiter [rpm]"),
-    EnglishOnly("CheckBoxAktLimiter1", "Start limiter"),
-    EnglishOnly("LabelOmez2", "Ignition Limiter [rpm]"),
-    EnglishOnly("LabelOmez3", "Injection Limiter [rpm]"),
-    EnglishOnly("LabelPilotLight", "Gear Shift Light [rpm]"),
-    EnglishOnly("LabelClutchTime", "Clutch master time [ms]"),
-    EnglishOnly("LabelClutchPause", "Clutch master pause [ms]"),
-    EnglishOnly("CheckBoxBlokEnable", "Blocking enable"),
-    EnglishOnly("CheckBoxProgHned", "Programming after change"),
-    EnglishOnly("CheckBoxExtMonitor", "Detailed representation"),
-    EnglishOnly("GroupBoxActivation", "Activation by Switch on"),
-    // Shares its wording with the fall-sensor label of the live data.
-    {"CheckBoxAktBlok1", Caption, {"Fall sensor", "Fallsensor", "Fall sensor", "Pádový senzor"}},
-    EnglishOnly("CheckBoxAktN2o", "Activation N2O"),
-    EnglishOnly("GroupBoxDisplay", "Display on Bike"),
-    EnglishOnly("CheckBoxTempDisplay", "Temperature instead of speed"),
-    EnglishOnly("CheckBoxGearDisplay", "Gear instead of servo"),
-    EnglishOnly("LabelRpmPulsu", "Pulses per revolution"),
-    EnglishOnly("LabelRpmKorekce", "Correction"),
-    EnglishOnly("LabelFile1", "File:"),
-    EnglishOnly("LabelBike", "Motorbike Type"),
+    // "Other" page. German, French and Czech of these rows are our own.
+    {"LabelOmez1", Caption,
+     {"Start limiter [rpm]", "Startbegrenzer [U/min]", "Limiteur de départ [tr/min]", "Startovací omezovač [ot/min]"}},
+    {"CheckBoxAktLimiter1", Caption,
+     {"Start limiter", "Startbegrenzer", "Limiteur de départ", "Startovací omezovač"}},
+    {"LabelOmez2", Caption,
+     {"Ignition Limiter [rpm]", "Zündbegrenzer [U/min]", "Limiteur d'allumage [tr/min]",
+      "Omezovač zapalování [ot/min]"}},
+    {"LabelOmez3", Caption,
+     {"Injection Limiter [rpm]", "Einspritzbegrenzer [U/min]", "Limiteur d'injection [tr/min]",
+      "Omezovač vstřiku [ot/min]"}},
+    {"LabelPilotLight", Caption,
+     {"Gear Shift Light [rpm]", "Schaltblitz [U/min]", "Voyant de passage [tr/min]", "Kontrolka řazení [ot/min]"}},
+    {"LabelClutchTime", Caption,
+     {"Clutch master time [ms]", "Clutch-Master-Zeit [ms]", "Durée Clutch master [ms]", "Doba Clutch master [ms]"}},
+    {"LabelClutchPause", Caption,
+     {"Clutch master pause [ms]", "Clutch-Master-Pause [ms]", "Pause Clutch master [ms]",
+      "Pauza Clutch master [ms]"}},
+    {"CheckBoxBlokEnable", Caption,
+     {"Blocking enable", "Blockierung aktiv", "Blocage activé", "Blokování povoleno"}},
+    {"CheckBoxProgHned", Caption,
+     {"Programming after change", "Programmieren nach Änderung", "Programmation après modification",
+      "Programování po změně"}},
+    {"CheckBoxExtMonitor", Caption,
+     {"Detailed representation", "Detaillierte Anzeige", "Affichage détaillé", "Podrobné zobrazení"}},
+    {"GroupBoxActivation", Caption,
+     {"Activation by Switch on", "Aktivierung durch Schalter", "Activation par interrupteur", "Aktivace spínačem"}},
+    Shared("CheckBoxAktBlok1", TextId::FallSensor),
+    {"CheckBoxAktN2o", Caption, {"Activation N2O", "N2O-Aktivierung", "Activation N2O", "Aktivace N2O"}},
+    {"GroupBoxDisplay", Caption,
+     {"Display on Bike", "Anzeige am Motorrad", "Affichage sur la moto", "Displej na motocyklu"}},
+    {"CheckBoxTempDisplay", Caption,
+     {"Temperature instead of speed", "Temperatur statt Geschwindigkeit", "Température au lieu de la vitesse",
+      "Teplota místo rychlosti"}},
+    {"CheckBoxGearDisplay", Caption,
+     {"Gear instead of servo", "Gang statt Servo", "Rapport au lieu du servo", "Převod místo serva"}},
+    {"LabelRpmPulsu", Caption,
+     {"Pulses per revolution", "Impulse pro Umdrehung", "Impulsions par tour", "Pulzů na otáčku"}},
+    {"LabelRpmKorekce", Caption, {"Correction", "Korrektur", "Correction", "Korekce"}},
+    {"LabelFile1", Caption, {"File:", "Datei:", "Fichier :", "Soubor:"}},
+    {"LabelBike", Caption, {"Motorbike Type", "Motorradtyp", "Type de moto", "Typ motocyklu"}},
 
     // Positions page.
-    EnglishOnly("GroupBoxPolohaA", "Position of Injection A"),
-    EnglishOnly("GroupBoxPolohaB", "Position of Injection B"),
-    EnglishOnly("RadioGroupPolohaA", "Position of:"),
-    EnglishOnly("RadioGroupPolohaB", "Position of:"),
+    {"GroupBoxPolohaA", Caption,
+     {"Position of Injection A", "Lage der Einspritzung A", "Position de l'injection A", "Poloha vstřiku A"}},
+    {"GroupBoxPolohaB", Caption,
+     {"Position of Injection B", "Lage der Einspritzung B", "Position de l'injection B", "Poloha vstřiku B"}},
+    {"RadioGroupPolohaA", Caption, {"Position of:", "Bezugspunkt:", "Référence :", "Vztaženo k:"}},
+    {"RadioGroupPolohaB", Caption, {"Position of:", "Bezugspunkt:", "Référence :", "Vztaženo k:"}},
 
     // Corrections page.
-    EnglishOnly("GroupBoxAkcel", "Acceleration Injection"),
-    EnglishOnly("LabelAkcelPrah", "Threshold [%/s]"),
-    EnglishOnly("LabelAkcelJet", "Size [us]"),
-    // Shares its wording with the cooling label of the live data.
-    {"GroupBoxChlazeni", Caption, {"Cooling", "Kühlung", "Cooling", "Chlazení"}},
-    EnglishOnly("GroupBoxVodaVzduch", "Temperature Corrections"),
-    EnglishOnly("GroupBoxStartJet", "Start Injection"),
-    EnglishOnly("LabelVoda2", "Coolant"),
-    EnglishOnly("LabelVzduch2", "Inlet Air"),
-    EnglishOnly("GroupBoxSytic", "Starting Corrections"),
-    EnglishOnly("LabelSyticCas", "Time [s]"),
-    EnglishOnly("LabelSyticKorekce", "Corrections for -10°C [%]"),
+    {"GroupBoxAkcel", Caption,
+     {"Acceleration Injection", "Beschleunigungsanreicherung", "Injection d'accélération", "Akcelerační vstřik"}},
+    {"LabelAkcelPrah", Caption, {"Threshold [%/s]", "Schwelle [%/s]", "Seuil [%/s]", "Práh [%/s]"}},
+    {"LabelAkcelJet", Caption, {"Size [us]", "Dauer [us]", "Durée [us]", "Délka [us]"}},
+    Shared("GroupBoxChlazeni", TextId::Cooling),
+    {"GroupBoxVodaVzduch", Caption,
+     {"Temperature Corrections", "Temperaturkorrekturen", "Corrections de température", "Teplotní korekce"}},
+    {"GroupBoxStartJet", Caption,
+     {"Start Injection", "Starteinspritzung", "Injection de démarrage", "Startovací vstřik"}},
+    // Column heads above narrow editors: short words.
+    {"LabelVoda2", Caption, {"Coolant", "Kühlmittel", "Liquide", "Chladivo"}},
+    {"LabelVzduch2", Caption, {"Inlet Air", "Ansaugluft", "Air", "Vzduch"}},
+    {"GroupBoxSytic", Caption,
+     {"Starting Corrections", "Startkorrekturen", "Corrections de démarrage", "Startovací korekce"}},
+    {"LabelSyticCas", Caption, {"Time [s]", "Zeit [s]", "Temps [s]", "Čas [s]"}},
+    {"LabelSyticKorekce", Caption,
+     {"Corrections for -10°C [%]", "Korrekturen bei -10°C [%]", "Corrections à -10°C [%]", "Korekce pro -10°C [%]"}},
 
     // Servo page.
-    EnglishOnly("LabelGearIsCecked", "Gear instead of servo is checked"),
-    EnglishOnly("CheckBoxServoEnable", "Servo Enable"),
-    EnglishOnly("LabelServoHyster", "Servo Hysteresis [mV]"),
+    {"LabelGearIsCecked", Caption,
+     {"Gear instead of servo is checked", "„Gang statt Servo“ ist aktiviert", "« Rapport au lieu du servo » est coché",
+      "Je zaškrtnuto „Převod místo serva“"}},
+    {"CheckBoxServoEnable", Caption, {"Servo Enable", "Servo aktiv", "Servo activé", "Servo povoleno"}},
+    {"LabelServoHyster", Caption,
+     {"Servo Hysteresis [mV]", "Servo-Hysterese [mV]", "Hystérésis du servo [mV]", "Hystereze serva [mV]"}},
 
     // N2O page.
-    EnglishOnly("CheckBoxGas", "N2O Enabled"),
-    EnglishOnly("GroupBoxGas", "N2O"),
-    EnglishOnly("LabelGas1", "N2O 1 [%]"),
-    EnglishOnly("LabelGas2", "N2O 2 [%]"),
-    EnglishOnly("GroupBoxRetard", "Retard"),
-    EnglishOnly("LabelRetard1", "Retard 1 [°]"),
-    EnglishOnly("LabelRetard2", "Retard 2 [°]"),
-    // English only so far, except that French leaves these four blank.
-    {"LabelGasD", Caption, {"Delay [ms]", "Delay [ms]", "", "Delay [ms]"}},
-    {"LabelRetardD", Caption, {"Delay [ms]", "Delay [ms]", "", "Delay [ms]"}},
-    {"LabelGasT", Caption, {"Build up Time [ms]", "Build up Time [ms]", "", "Build up Time [ms]"}},
-    {"LabelRetardT", Caption, {"Build up Time [ms]", "Build up Time [ms]", "", "Build up Time [ms]"}},
+    {"CheckBoxGas", Caption, {"N2O Enabled", "N2O aktiv", "N2O activé", "N2O povoleno"}},
+    Neutral("GroupBoxGas", "N2O"),
+    Neutral("LabelGas1", "N2O 1 [%]"),
+    Neutral("LabelGas2", "N2O 2 [%]"),
+    {"GroupBoxRetard", Caption, {"Retard", "Spätverstellung", "Retard", "Snížení předstihu"}},
+    {"LabelRetard1", Caption, {"Retard 1 [°]", "Spätverstellung 1 [°]", "Retard 1 [°]", "Snížení předstihu 1 [°]"}},
+    {"LabelRetard2", Caption, {"Retard 2 [°]", "Spätverstellung 2 [°]", "Retard 2 [°]", "Snížení předstihu 2 [°]"}},
+    {"LabelGasD", Caption, {"Delay [ms]", "Verzögerung [ms]", "Délai [ms]", "Zpoždění [ms]"}},
+    {"LabelRetardD", Caption, {"Delay [ms]", "Verzögerung [ms]", "Délai [ms]", "Zpoždění [ms]"}},
+    {"LabelGasT", Caption, {"Build up Time [ms]", "Anstiegszeit [ms]", "Temps de montée [ms]", "Doba náběhu [ms]"}},
+    {"LabelRetardT", Caption,
+     {"Build up Time [ms]", "Anstiegszeit [ms]", "Temps de montée [ms]", "Doba náběhu [ms]"}},
+
+    // Title of the About box.
+    {"FormAbout", Caption,
+     {"About Varnok_R", "Über Programm Varnok_R", "Information Varnok_R", "O programu Varnok_R"}},
 
     // Design captions that no language changes; applying them is harmless
     // and keeps one table for every caption of the window.
@@ -303,8 +335,8 @@ constexpr CaptionRow Rows[] = {
     Neutral("ButtonPlus_Servo", "+"),
 
     // "Other" page design captions.
-    EnglishOnly("CheckBoxAktClutch", "Clutch master"),
-    EnglishOnly("CheckBoxAktRpm", "Tacho/Lambda"),
+    Neutral("CheckBoxAktClutch", "Clutch master"),
+    Neutral("CheckBoxAktRpm", "Tacho/Lambda"),
     Neutral("GroupBoxTps", "TPS"),
     Neutral("LabelTps0", "0%  [mV]"),
     Neutral("LabelTps100", "100%  [mv]"),
@@ -324,12 +356,12 @@ constexpr CaptionRow Rows[] = {
     Neutral("LabelKorTeplota4", "110 °C"),
 
     // Tuning page.
-    EnglishOnly("LabelLadeni", "Caution - For experienced user only!"),
+    Neutral("LabelLadeni", "Caution - For experienced user only!"),
     Neutral("LabelLadeniLambda", "Lambda"),
-    EnglishOnly("LabelLadeniHyster", "Hyster"),
+    Neutral("LabelLadeniHyster", "Hyster"),
     Neutral("LabelLadeniRpm", "Rpm"),
     Neutral("LabelLadeniTps", "Tps"),
-    EnglishOnly("LabelLadeniCas", "Cas"),
+    Neutral("LabelLadeniCas", "Cas"),
 };
 
 std::uint8_t ValidLanguage(std::uint8_t language)
@@ -372,9 +404,9 @@ std::string WindowTitle(std::uint8_t language)
     return std::string(TitleRow[ValidLanguage(language)]);
 }
 
-std::array<std::string_view, 3> PositionRefItems(std::uint8_t language)
+std::array<std::string_view, 3> PositionRefItems(std::uint8_t)
 {
-    return PositionRefRows[ValidLanguage(language)];
+    return PositionRefDesign;
 }
 
 }  // namespace korvane::lang

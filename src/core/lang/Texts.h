@@ -1,7 +1,7 @@
 #pragma once
 
 // Every text the user sees, four languages per row (English, German, French,
-// Czech), UTF-8. The caption table of the window joins this file later.
+// Czech), UTF-8. The captions of the window's controls are in Captions.h.
 
 #include <cstdint>
 #include <optional>
@@ -46,6 +46,7 @@ enum class TextId {
     Gear,
     BaseAdvance,
     IapToTp,
+    PrintError,  // the printout failed or no printer is set up
     Count
 };
 

@@ -102,6 +102,15 @@ void DeviceLink::StartOperation(TransferMode mode, std::uint8_t blockByte, lang:
     m_status.gaugeVisible = true;
 }
 
+void DeviceLink::ShowPrintHeader(std::string header)
+{
+    SetStatus(lang::TextId::PrintHeader, false, Colour::White);
+    m_status.caption = std::move(header);
+    m_status.visible = true;
+    m_status.gaugeVisible = false;
+    m_statusHold = StatusHoldTicks;
+}
+
 void DeviceLink::HideStatus()
 {
     m_status.visible = false;
@@ -352,6 +361,7 @@ void DeviceLink::SendPoll()
 void DeviceLink::SetStatus(lang::TextId text, bool okSuffix, Colour colour)
 {
     m_status.text = text;
+    m_status.caption.clear();
     m_status.okSuffix = okSuffix;
     m_status.colour = colour;
 }

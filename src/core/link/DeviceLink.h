@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace korvane::link {
@@ -39,6 +40,8 @@ struct StatusView {
     Colour colour = Colour::Normal;
     int gauge = 0;          // 0..GaugeMax
     bool gaugeVisible = false;
+    // Shown instead of text when not empty: the printout's dated header.
+    std::string caption;
 };
 
 inline constexpr int GaugeMax = 11;
@@ -65,6 +68,9 @@ public:
     void ProgramAfterChange(bool programAfterChangeTicked);
     // New and Open: the status label and gauge disappear at once.
     void HideStatus();
+    // The printout's header in the status label on white, held like a
+    // status, the gauge hidden; the next status text replaces it.
+    void ShowPrintHeader(std::string header);
 
     // One 55 ms tick: receive, time-out or idle step, status hold, link watch.
     void tick();

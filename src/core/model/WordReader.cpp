@@ -1,5 +1,6 @@
 #include "model/WordReader.h"
 
+#include <ios>
 #include <utility>
 
 namespace korvane::model {
@@ -59,7 +60,15 @@ int WordReader::getByte()
     if (m_buffer == nullptr) {
         return std::char_traits<char>::eof();
     }
-    return m_buffer->sbumpc();
+    // A failing read (a folder given as the file, an I/O error) throws from
+    // inside the file buffer whatever the stream's exception mask says; it
+    // ends the text like the end of the file.
+    try {
+        return m_buffer->sbumpc();
+    } catch (const std::ios_base::failure &) {
+        m_buffer = nullptr;
+        return std::char_traits<char>::eof();
+    }
 }
 
 std::optional<Word> WordReader::next()

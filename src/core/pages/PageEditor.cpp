@@ -1,5 +1,8 @@
 #include "pages/PageEditor.h"
 
+#include "pages/EditingTools.h"
+#include "pages/JetMode.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -8,15 +11,6 @@ namespace korvane::pages {
 namespace {
 
 namespace Offset = model::Offset;
-
-enum class JetMode : std::uint8_t { Separate = 0, Coupled = 1, Equal = 2 };
-
-JetMode JetModeOf(const model::ConfigImage &image)
-{
-    const std::uint8_t mode = image[Offset::JetMode];
-    // A mode the menu cannot set is treated as no coupling at all.
-    return mode > 2 ? JetMode::Separate : static_cast<JetMode>(mode);
-}
 
 // The Inj-23A byte that follows a given Inj-14A byte, or 0 for none.
 std::size_t PartnerOf(const EditorBinding &binding, std::size_t index)
@@ -96,6 +90,10 @@ void PageEditor::TakePage(model::ConfigImage &image, const PageValues &edited)
 {
     const std::uint8_t page = m_currentPage;
     if (edited.page != page || edited.values.size() != ValueCountOfPage(page)) {
+        return;
+    }
+    // Coupled, the Inj-23A map only follows Inj-14A.
+    if (MapLocked(image, page)) {
         return;
     }
     // Only what the user changed is written, so a stored value that its

@@ -27,6 +27,7 @@ TEST(TextsTest, SpotChecksInEveryLanguage)
               "Neshodné verze proramu v PC a v zapalování!");
     EXPECT_EQ(MessageText(TextId::IapToTp, Czech), "Hranice přepnutí z IAP na TP [%TP]");
     EXPECT_EQ(MessageText(TextId::No, Czech), "NE");
+    EXPECT_EQ(MessageText(TextId::PrintError, German), "Druckfehler!");
 }
 
 TEST(TextsTest, ManualOpenErrorNamesTheManualOfItsLanguage)

@@ -252,7 +252,8 @@ TEST(PageEditor, OtherMapPagesNeverChangeAnotherMap)
             });
             const std::set<std::size_t> bound = BoundBytes(page);
             const std::set<std::size_t> changed = Changed(before, image);
-            EXPECT_FALSE(changed.empty());
+            // Coupled, the Inj-23A map takes no edits of its own.
+            EXPECT_EQ(changed.empty(), page == Inj23APage && jetMode == 1) << int(page);
             for (std::size_t offset : changed) {
                 EXPECT_TRUE(bound.contains(offset)) << "page " << int(page) << " changed " << offset;
             }
