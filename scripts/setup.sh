@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build needs; installs only what is missing.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build make qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
+packages=(cmake g++ ninja-build make qt6-base-dev qt6-serialport-dev libgtest-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n dpkg-dev file)
 
 missing=()
 for p in "${packages[@]}"; do
