@@ -32,9 +32,14 @@ constexpr std::array<std::string_view, LanguageCount> TitleRow{
     "Programation de Korvane unité",
     "Programování jednotky Korvane"};
 
-// The radio items have no row of their own: they keep their design texts in
-// every language.
-constexpr std::array<std::string_view, 3> PositionRefDesign{"Beginning", "Centre", "End"};
+// The radio items have no row of their own; their German, French and Czech
+// are ours, so that the positions page does not stay half English.
+constexpr std::array<std::array<std::string_view, 3>, 4> PositionRefTexts{{
+    {"Beginning", "Centre", "End"},
+    {"Anfang", "Mitte", "Ende"},
+    {"Début", "Milieu", "Fin"},
+    {"Začátek", "Střed", "Konec"},
+}};
 
 // English, German, French, Czech. Verbatim, odd spellings, doubled blanks
 // and access-key ampersands included.
@@ -404,9 +409,9 @@ std::string WindowTitle(std::uint8_t language)
     return std::string(TitleRow[ValidLanguage(language)]);
 }
 
-std::array<std::string_view, 3> PositionRefItems(std::uint8_t)
+std::array<std::string_view, 3> PositionRefItems(std::uint8_t language)
 {
-    return PositionRefDesign;
+    return PositionRefTexts[language < PositionRefTexts.size() ? language : 0];
 }
 
 }  // namespace korvane::lang

@@ -105,6 +105,7 @@ TEST(CaptionsTest, WindowTitleAndRadioItemsFollowTheLanguage)
     const std::array<std::string_view, 3> english{"Beginning", "Centre", "End"};
     EXPECT_EQ(PositionRefItems(English), english);
     EXPECT_EQ(PositionRefItems(200), english);
+    EXPECT_EQ(PositionRefItems(Czech)[0], "Začátek");
 }
 
 TEST(CaptionsTest, SplitHintSeparatesTooltipFromStatusText)
