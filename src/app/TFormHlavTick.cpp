@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace korvane::app {
 
 void TFormHlav::Timer1Timer()
@@ -49,6 +51,14 @@ void TFormHlav::ShowStatus()
     if (status.okSuffix)
         text += QStringLiteral(" OK");
     ui::SetLabelText(m_toolBar.LabelHlaseni, text);
+    // The dated print header is longer than any status text; it gets the
+    // room to the bar's end while it shows, the design width otherwise.
+    QLabel *label = m_toolBar.LabelHlaseni;
+    int width = ToolBar::StatusWidth;
+    if (status.visible && !status.caption.empty() && label->parentWidget() != nullptr)
+        width = std::clamp(label->sizeHint().width(), width, std::max(width, label->parentWidget()->width() - label->x()));
+    if (label->width() != width)
+        label->resize(width, label->height());
     ui::SetBackground(m_toolBar.LabelHlaseni, ui::ToQColor(status.colour));
     ui::SetShown(m_toolBar.LabelHlaseni, status.visible);
     m_toolBar.CGauge->setProgress(status.gauge);

@@ -57,7 +57,7 @@ ToolBar BuildToolBar(QWidget *parent)
 
     t.LabelHlaseni = new QLabel(QStringLiteral("Programming:"), frame);
     t.LabelHlaseni->setObjectName(QStringLiteral("LabelHlaseni"));
-    t.LabelHlaseni->setGeometry(470, 7, 260, 26);
+    t.LabelHlaseni->setGeometry(470, 7, ToolBar::StatusWidth, 26);
     t.LabelHlaseni->setAutoFillBackground(true);
     t.LabelHlaseni->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     QFont font = t.LabelHlaseni->font();

@@ -24,6 +24,7 @@ struct ToolBar {
     QPushButton *ButtonVerify = nullptr;
     QPushButton *ButtonProgram = nullptr;
     QLabel *LabelHlaseni = nullptr;
+    static constexpr int StatusWidth = 260;  // LabelHlaseni by design
     ui::BarGauge *CGauge = nullptr;
 };
 

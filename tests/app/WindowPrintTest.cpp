@@ -85,8 +85,10 @@ TEST_F(WindowPrintTest, CtrlPPrintsTheWindowInItsPrintLayout)
     ticks(199);
     EXPECT_TRUE(header()->isVisible());
     EXPECT_TRUE(header()->text().startsWith(QStringLiteral("Date and time of printing:  ")));
+    EXPECT_GE(header()->width(), header()->sizeHint().width()) << "the header is cut off on screen";
     ticks(1);
     EXPECT_FALSE(header()->isVisible());
+    EXPECT_EQ(header()->width(), app::ToolBar::StatusWidth);
 }
 
 TEST_F(WindowPrintTest, PrintedOrFailedGivesBackTabsAndFeatureHiddenControls)
