@@ -23,9 +23,6 @@ QString Title(QWidget *parent)
 
 QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
 {
-    // Qt's own dialog follows the language the program installs; the
-    // desktop's would speak the system's.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(QStringLiteral("ign"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!lastFile.trimmed().isEmpty())

@@ -107,19 +107,7 @@ void TFormHlav::CSpinButtonUpClick_Uni(int column)
 void TFormHlav::StepCurve(pages::Curve curve, pages::Step step)
 {
     TakePage();
-    const std::uint8_t page = curve == pages::Curve::Servo ? pages::ServoPage : pages::PolohaPage;
-    const pages::Marker marker = pages::ComputeMarker(m_image, m_link.monitorValues(), page);
-    const pages::ToolFlags flags = toolFlags();
-    bool all = flags.servo;
-    std::optional<std::uint8_t> column = marker.servoColumn;
-    if (curve == pages::Curve::PositionA) {
-        all = flags.polohaA;
-        column = marker.polohaAColumn;
-    } else if (curve == pages::Curve::PositionB) {
-        all = flags.polohaB;
-        column = marker.polohaBColumn;
-    }
-    pages::StepCurve(m_image, curve, step, all, column.value_or(0));
+    pages::StepCurveAtOperatingPoint(m_image, curve, step, toolFlags(), m_link.monitorValues());
     RefreshAfterEdit();
 }
 
@@ -184,11 +172,10 @@ void TFormHlav::ChooseJetMode(pages::JetMode mode)
 {
     m_mapGroup->hide();
     pages::ApplyJetMode(m_image, mode);
-    // The Inj-23A page is about to lose its tab: show Inj-14A in its place.
-    if (mode == pages::JetMode::Equal && m_editor.CurrentPage() == pages::Inj23APage)
-        m_pageControl->setCurrentIndex(pages::Inj14APage);
     // Like every tool: the copied axis is shown at once, so that the next
     // take-over cannot undo it, and the change is programmed if asked for.
+    // "14 = 23" on the Inj-23A page: the refresh hides that tab, which
+    // brings Inj-14A forward.
     RefreshAfterEdit();
     if (pages::IsMapPage(m_editor.CurrentPage()))
         m_mapGroup->show();

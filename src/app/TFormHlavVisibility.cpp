@@ -19,6 +19,24 @@
 
 namespace korvane::app {
 
+namespace {
+
+// Built once: this runs after every live-data frame.
+const QStringList &RowTexts(bool iapRows)
+{
+    static const auto build = [](bool iap) {
+        QStringList rows;
+        for (const std::string_view text : pages::MapRowTexts(iap))
+            rows << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        return rows;
+    };
+    static const QStringList throttle = build(false);
+    static const QStringList pressure = build(true);
+    return iapRows ? pressure : throttle;
+}
+
+}  // namespace
+
 void TFormHlav::FindFeatureWidgets()
 {
     const auto find = [this](const char *name) {
@@ -72,10 +90,7 @@ void TFormHlav::UpdateVisibility()
     m_mapGroup->setExtraVisible(v.mapExtra);
     if (v.mapExtra)
         m_mapGroup->setExtraCaption(Text(v.mapExtraCaption));
-    QStringList rows;
-    for (const std::string_view text : pages::MapRowTexts(v.iapRows))
-        rows << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    m_mapGroup->setRowTexts(rows);
+    m_mapGroup->setRowTexts(RowTexts(v.iapRows));
 
     if (m_pageControl->isTabVisible(pages::LadeniPage) != pages::Visibility::TuningTab)
         m_pageControl->setTabVisible(pages::LadeniPage, pages::Visibility::TuningTab);

@@ -9,14 +9,12 @@
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
 #include <fstream>
-#include <functional>
 
 namespace korvane::test {
 namespace {
@@ -25,22 +23,6 @@ using model::ConfigImage;
 
 class WindowE2ETest : public WindowFixture {
 protected:
-    // Ticks the window at its own pace until done() or the time is up; the
-    // unit is another process, so real time has to pass between ticks.
-    bool tickUntil(const std::function<bool()> &done, int timeoutMs = 15000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            window->Timer1Timer();
-            if (done())
-                return true;
-            QTest::qWait(app::TFormHlav::TickMs / 5);
-        }
-        return false;
-    }
-
-    QString status() const { return window->findChild<QLabel *>(QStringLiteral("LabelHlaseni"))->text(); }
     bool statusShown() const { return window->findChild<QLabel *>(QStringLiteral("LabelHlaseni"))->isVisible(); }
     bool noConnection() const { return window->findChild<QLabel *>(QStringLiteral("LabelSpojeni"))->isVisible(); }
 

@@ -8,10 +8,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace korvane::test {
@@ -51,6 +55,26 @@ protected:
     {
         for (int i = 0; i < count; ++i)
             window->Timer1Timer();
+    }
+
+    // Ticks the window at its own pace until done() or the time is up; a
+    // simulated unit is another process, so real time has to pass between ticks.
+    bool tickUntil(const std::function<bool()> &done, int timeoutMs = 15000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < timeoutMs) {
+            window->Timer1Timer();
+            if (done())
+                return true;
+            QTest::qWait(app::TFormHlav::TickMs / 5);
+        }
+        return false;
+    }
+
+    [[nodiscard]] QString status() const
+    {
+        return window->findChild<QLabel *>(QStringLiteral("LabelHlaseni"))->text();
     }
 
     [[nodiscard]] QString workPath(const QString &name) const { return m_work.filePath(name); }

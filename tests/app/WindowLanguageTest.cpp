@@ -10,7 +10,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -22,7 +21,6 @@
 #include <QToolButton>
 
 #include <array>
-#include <functional>
 
 namespace korvane::test {
 namespace {
@@ -48,20 +46,6 @@ protected:
         options.language = language;
         options.device = workPath(QStringLiteral("no-such-port"));
         window = std::make_unique<app::TFormHlav>(options);
-    }
-
-    // The unit is another process: real time passes between ticks.
-    bool tickUntil(const std::function<bool()> &done)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 15000) {
-            window->Timer1Timer();
-            if (done())
-                return true;
-            QTest::qWait(app::TFormHlav::TickMs / 5);
-        }
-        return false;
     }
 
     // The text a caption row put on its control, or why there is none.

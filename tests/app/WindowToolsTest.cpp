@@ -13,14 +13,12 @@
 #include "ui/SpinArrows.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include <fstream>
-#include <functional>
 
 namespace korvane::test {
 namespace {
@@ -44,21 +42,6 @@ protected:
                 }
         return found;
     }
-
-    bool tickUntil(const std::function<bool()> &done, int timeoutMs = 20000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < timeoutMs) {
-            window->Timer1Timer();
-            if (done())
-                return true;
-            QTest::qWait(app::TFormHlav::TickMs / 5);
-        }
-        return false;
-    }
-
-    QString status() const { return window->findChild<QLabel *>(QStringLiteral("LabelHlaseni"))->text(); }
 };
 
 TEST_F(WindowToolsTest, JetModesMoveTheViewAndLockThePartnerMap)
@@ -150,7 +133,7 @@ TEST_F(WindowToolsTest, GreenCellFollowsTheEngineAndF5RaisesExactlyIt)
         if (cell && !first)
             first = cell;
         return cell && first && cell != first;
-    })) << "the green cell never moved";
+    }, 20000)) << "the green cell never moved";
 
     ASSERT_TRUE(tickUntil([&] {
         const auto cell = greenCell();

@@ -97,23 +97,35 @@ bool StepCurve(model::ConfigImage &image, Curve curve, Step step, bool all, std:
     return true;
 }
 
+bool StepCurveAtOperatingPoint(model::ConfigImage &image, Curve curve, Step step, const ToolFlags &flags,
+                               const link::MonitorValues &monitor)
+{
+    if (curve == Curve::Servo) {
+        const Marker marker = ComputeMarker(image, monitor, ServoPage);
+        return StepCurve(image, curve, step, flags.servo, marker.servoColumn.value_or(0));
+    }
+    const Marker marker = ComputeMarker(image, monitor, PolohaPage);
+    if (curve == Curve::PositionA)
+        return StepCurve(image, curve, step, flags.polohaA, marker.polohaAColumn.value_or(0));
+    return StepCurve(image, curve, step, flags.polohaB, marker.polohaBColumn.value_or(0));
+}
+
 bool StepAtOperatingPoint(model::ConfigImage &image, std::uint8_t page, Step step, const ToolFlags &flags,
                           const link::MonitorValues &monitor)
 {
-    const Marker marker = ComputeMarker(image, monitor, page);
     switch (page) {
     case PolohaPage:
-        StepCurve(image, Curve::PositionA, step, flags.polohaA, marker.polohaAColumn.value_or(0));
-        StepCurve(image, Curve::PositionB, step, flags.polohaB, marker.polohaBColumn.value_or(0));
+        StepCurveAtOperatingPoint(image, Curve::PositionA, step, flags, monitor);
+        StepCurveAtOperatingPoint(image, Curve::PositionB, step, flags, monitor);
         return true;
     case ServoPage:
-        return StepCurve(image, Curve::Servo, step, flags.servo, marker.servoColumn.value_or(0));
+        return StepCurveAtOperatingPoint(image, Curve::Servo, step, flags, monitor);
     default:
         break;
     }
     if (!IsMapPage(page))
         return false;
-    return StepMap(image, page, step, flags.maps[page] != 0, marker);
+    return StepMap(image, page, step, flags.maps[page] != 0, ComputeMarker(image, monitor, page));
 }
 
 bool CalibrateTps0(model::ConfigImage &image, std::uint16_t millivolts)

@@ -44,6 +44,11 @@ struct ToolFlags {
     bool servo = false;
 };
 
+// A curve's step buttons: its "All" box, else the operating-point column
+// of the latest frame.
+bool StepCurveAtOperatingPoint(model::ConfigImage &image, Curve curve, Step step, const ToolFlags &flags,
+                               const link::MonitorValues &monitor);
+
 // F4/F5 on page: positions A then B, the servo curve, or the map at the
 // operating point of the latest frame. Other pages: nothing.
 bool StepAtOperatingPoint(model::ConfigImage &image, std::uint8_t page, Step step, const ToolFlags &flags,
