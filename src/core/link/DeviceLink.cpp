@@ -47,8 +47,21 @@ DeviceLink::DeviceLink(model::ConfigImage &image, LinkHost &host) : m_image(imag
 
 void DeviceLink::MenuReadClick()
 {
+    m_aside.reset();
     StartOperation(TransferMode::Read, ReadBase, lang::TextId::Reading);
     m_fileNameCleared = true;
+}
+
+void DeviceLink::ReadAsideClick()
+{
+    m_aside = AsidePurpose::Compare;
+    StartOperation(TransferMode::Read, ReadBase, lang::TextId::Reading);
+}
+
+void DeviceLink::ProgramWithBackupClick()
+{
+    m_aside = AsidePurpose::BackupProgram;
+    StartOperation(TransferMode::Read, ReadBase, lang::TextId::Reading);
 }
 
 void DeviceLink::MenuVerifyClick()
@@ -65,8 +78,15 @@ void DeviceLink::MenuProgramClick()
     m_host.TakePage();
     m_host.NormaliseImage();
     m_host.ShowPage();
+    StartProgram();
+}
+
+void DeviceLink::StartProgram()
+{
+    m_aside.reset();
     StartOperation(TransferMode::Program, ProgramBase, lang::TextId::Programming);
     m_programOk = false;
+    m_programStarted = m_image;
 }
 
 void DeviceLink::ProgramAfterChange(bool programAfterChangeTicked)
@@ -85,14 +105,14 @@ void DeviceLink::ProgramAfterChange(bool programAfterChangeTicked)
         }
     }
     if (changed) {
-        StartOperation(TransferMode::Program, ProgramBase, lang::TextId::Programming);
-        m_programOk = false;
+        StartProgram();
     }
 }
 
 void DeviceLink::StartOperation(TransferMode mode, std::uint8_t blockByte, lang::TextId text)
 {
     m_mode = mode;
+    m_runKind = mode;
     m_blockByte = blockByte;
     m_retryCount = 0;
     SetStatus(text, false, Colour::Normal);
@@ -205,6 +225,7 @@ void DeviceLink::HandleResponse(std::span<const std::uint8_t, FrameSize> frame)
             m_versionTexts = model::DecodeHeader(m_readBuffer);
             if (!LayoutSupported(m_readBuffer)) {
                 m_mode = TransferMode::Idle;
+                m_aside.reset();
                 m_host.ShowPage();  // shows the unit's version texts
                 m_messages.push_back(lang::TextId::UnitVersionMismatch);
                 return;
@@ -214,6 +235,11 @@ void DeviceLink::HandleResponse(std::span<const std::uint8_t, FrameSize> frame)
             NextBlock();
             return;
         }
+        if (m_aside) {
+            FinishAsideRead();
+            return;
+        }
+        m_readArrived = m_readBuffer;
         m_image = m_readBuffer;
         m_imageChanged = true;
         m_host.NormaliseImage();
@@ -257,10 +283,26 @@ void DeviceLink::HandleResponse(std::span<const std::uint8_t, FrameSize> frame)
         SetStatus(lang::TextId::Verifying, true, Colour::Normal);
         m_statusHold = StatusHoldTicks;
         m_mode = TransferMode::Idle;
+        m_confirmed = m_runKind;
         return;
     case TransferMode::Idle:
         return;
     }
+}
+
+void DeviceLink::FinishAsideRead()
+{
+    const AsidePurpose purpose = *m_aside;
+    m_aside.reset();
+    m_asideRead = AsideRead{purpose, m_readBuffer};
+    if (purpose == AsidePurpose::BackupProgram) {
+        MenuProgramClick();
+        return;
+    }
+    SetGauge(GaugeMax);
+    SetStatus(lang::TextId::Reading, true, Colour::Normal);
+    m_statusHold = StatusHoldTicks;
+    m_mode = TransferMode::Idle;
 }
 
 void DeviceLink::NextBlock()
@@ -319,6 +361,7 @@ void DeviceLink::Fail()
     }
     m_statusHold = StatusHoldTicks;
     m_mode = TransferMode::Idle;
+    m_aside.reset();
 }
 
 void DeviceLink::IdleStep()
@@ -389,6 +432,26 @@ bool DeviceLink::takeImageChanged()
 bool DeviceLink::takeFileNameCleared()
 {
     return std::exchange(m_fileNameCleared, false);
+}
+
+std::optional<model::ConfigImage> DeviceLink::takeReadArrived()
+{
+    return std::exchange(m_readArrived, std::nullopt);
+}
+
+std::optional<model::ConfigImage> DeviceLink::takeProgramStarted()
+{
+    return std::exchange(m_programStarted, std::nullopt);
+}
+
+std::optional<TransferMode> DeviceLink::takeConfirmed()
+{
+    return std::exchange(m_confirmed, std::nullopt);
+}
+
+std::optional<AsideRead> DeviceLink::takeAsideRead()
+{
+    return std::exchange(m_asideRead, std::nullopt);
 }
 
 }  // namespace korvane::link

@@ -52,6 +52,18 @@ inline constexpr std::uint8_t ResendTicks = 4;
 inline constexpr std::uint8_t PollTicks = 6;
 inline constexpr std::uint16_t SavingStart = 1103;
 
+// Why a read went into a buffer of its own instead of the image.
+enum class AsidePurpose : std::uint8_t {
+    Compare,        // compare the tool's image with the unit
+    BackupProgram,  // keep the unit's parameters, then program
+};
+
+// A read into its own buffer: the unit's blocks exactly as they arrived.
+struct AsideRead {
+    AsidePurpose purpose = AsidePurpose::Compare;
+    model::ConfigImage image;
+};
+
 class DeviceLink {
 public:
     DeviceLink(model::ConfigImage &image, LinkHost &host);
@@ -64,6 +76,12 @@ public:
     void MenuReadClick();
     void MenuVerifyClick();
     void MenuProgramClick();
+    // Reads the unit with the frames of a read into a buffer of its own; the
+    // image is never touched and no closing verify follows.
+    void ReadAsideClick();
+    // Reads the unit aside first and programs only when that read succeeds,
+    // so a unit whose parameters could not be kept is left as it is.
+    void ProgramWithBackupClick();
     // Programs the unit after an edit when the option is ticked and blocks 1..11 changed.
     void ProgramAfterChange(bool programAfterChangeTicked);
     // New and Open: the status label and gauge disappear at once.
@@ -95,6 +113,19 @@ public:
     [[nodiscard]] std::optional<MonitorReadout> takeMonitorReadout();  // last decoded frame
     [[nodiscard]] bool takeImageChanged();                            // image bytes replaced
     [[nodiscard]] bool takeFileNameCleared();                         // a read emptied the file name
+    // The unit's blocks of a completed read, before normalisation.
+    [[nodiscard]] std::optional<model::ConfigImage> takeReadArrived();
+    // The image a program run is about to send (F9 and programming after change).
+    [[nodiscard]] std::optional<model::ConfigImage> takeProgramStarted();
+    // A closing verify or a verify passed: the image is now what the unit holds.
+    // The value is the operation that began the run (Read, Program or Verify).
+    [[nodiscard]] std::optional<TransferMode> takeConfirmed();
+    [[nodiscard]] std::optional<AsideRead> takeAsideRead();
+    // True while a read or verify runs (the image is being compared or replaced).
+    [[nodiscard]] bool readingOrVerifying() const
+    {
+        return m_mode == TransferMode::Read || m_mode == TransferMode::Verify;
+    }
 
 private:
     void ReceiveStep();
@@ -105,6 +136,8 @@ private:
     void SendBlock();
     void SendPoll();
     void StartOperation(TransferMode mode, std::uint8_t blockByte, lang::TextId text);
+    void StartProgram();
+    void FinishAsideRead();
     void StartClosingVerify();
     void SetStatus(lang::TextId text, bool okSuffix, Colour colour);
     void SetGauge(int progress);
@@ -142,6 +175,14 @@ private:
     std::optional<MonitorReadout> m_monitorReadout;
     bool m_imageChanged = false;
     bool m_fileNameCleared = false;
+
+    // The operation that began the current run, for takeConfirmed().
+    TransferMode m_runKind = TransferMode::Idle;
+    std::optional<AsidePurpose> m_aside;  // set while a read goes into m_readBuffer only
+    std::optional<model::ConfigImage> m_readArrived;
+    std::optional<model::ConfigImage> m_programStarted;
+    std::optional<TransferMode> m_confirmed;
+    std::optional<AsideRead> m_asideRead;
 };
 
 }  // namespace korvane::link

@@ -381,6 +381,7 @@ void DecodeNumbers(Frame frame, MonitorNumbers &n)
 MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame, const MonitorInputs &inputs)
 {
     MonitorReadout out;
+    std::copy(frame.begin(), frame.end(), out.frame.begin());
     const Words words{inputs.language};
 
     out.values.throttlePercent = frame[at::ThrottlePercent];

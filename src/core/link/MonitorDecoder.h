@@ -114,6 +114,7 @@ struct MonitorReadout {
     GaugeView rpmGauge, lambdaGauge, tpsGauge, dutyGauge, coolantGauge;
     MonitorValues values;
     MonitorNumbers numbers;
+    MonitorFrame frame{};  // the bytes as received, for recording
 };
 
 // Decodes a frame whose check byte has already been accepted. Any byte values
