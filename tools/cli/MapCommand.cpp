@@ -17,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <utility>
 
 namespace korvane::cli {
 
@@ -83,7 +84,8 @@ maptools::Selection SelectionOf(const ParsedArgs &parsed, SheetId sheet)
     const std::size_t dash = text->find('-');
     const std::string_view first = std::string_view(*text).substr(0, dash);
     const maptools::CellPos a = ParseCell(first, sheet);
-    const maptools::CellPos b = dash == std::string::npos ? a : ParseCell(std::string_view(*text).substr(dash + 1), sheet);
+    const maptools::CellPos b =
+        dash == std::string::npos ? a : ParseCell(std::string_view(*text).substr(dash + 1), sheet);
     return maptools::Selection::Spanning(a, b);
 }
 
@@ -121,9 +123,13 @@ char32_t GroupingOf(const ParsedArgs &parsed)
     if (!group) {
         return maptools::NoGrouping;
     }
-    if (*group == "space") return U' ';
-    if (*group == "nbsp") return U'\u00A0';
-    if (*group == "nnbsp") return U'\u202F';
+    constexpr std::pair<std::string_view, char32_t> Named[] = {
+        {"space", U' '}, {"nbsp", U'\u00A0'}, {"nnbsp", U'\u202F'}};
+    for (const auto &[name, code] : Named) {
+        if (*group == name) {
+            return code;
+        }
+    }
     if (group->size() == 1 && !std::isdigit(static_cast<unsigned char>((*group)[0]))) {
         return static_cast<unsigned char>((*group)[0]);
     }
@@ -150,10 +156,12 @@ EditResult Apply(std::string_view operation, const ParsedArgs &parsed, const mod
                  SheetId sheet, const maptools::Selection &selection)
 {
     if (operation == "set") {
-        return maptools::SetCells(image, sheet, selection, ParseIntInRange(*parsed.value("set"), -100000, 100000, "--set"));
+        const int value = ParseIntInRange(*parsed.value("set"), -100000, 100000, "--set");
+        return maptools::SetCells(image, sheet, selection, value);
     }
     if (operation == "add") {
-        return maptools::AddSteps(image, sheet, selection, ParseIntInRange(*parsed.value("add"), -1000, 1000, "--add"));
+        const int steps = ParseIntInRange(*parsed.value("add"), -1000, 1000, "--add");
+        return maptools::AddSteps(image, sheet, selection, steps);
     }
     if (operation == "scale") {
         return maptools::ScaleCells(image, sheet, selection, ParsePercent(*parsed.value("scale")));
@@ -180,7 +188,8 @@ int RunMap(std::span<const std::string> args, CommandIo &io)
     const SheetId sheet = SheetOf(parsed);
     const maptools::Selection selection = SelectionOf(parsed, sheet);
     const std::string_view operation = OperationOf(parsed);
-    const std::uint8_t language = parsed.has("lang") ? ParseLanguageOption(*parsed.value("lang")) : std::uint8_t{lang::English};
+    const std::optional<std::string> code = parsed.value("lang");
+    const std::uint8_t language = code ? ParseLanguageOption(*code) : std::uint8_t{lang::English};
     if (operation == "copy" && parsed.has("output")) {
         throw UsageError("--copy writes to standard output; -o is not used");
     }

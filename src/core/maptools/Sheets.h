@@ -17,6 +17,16 @@
 // So every table is a grid of cells under an engine-speed axis, and the
 // operations treat maps and curves alike. Rows and columns count from 0 here;
 // texts for the user (paste errors, the command line) count from 1.
+//
+// A table model over this folder: SheetsOfPage(CurrentPage) gives its tables;
+// rowCount RowCount, columnCount ColumnCount; data CellValue; the horizontal
+// header AxisValue, the vertical one RowPositions (the row captions of the
+// spin-editor grid); everything read-only while IsReadOnly. Every change -
+// setData (SetCells on Selection::Cell), setHeaderData (SetAxisPoint), the
+// keys (Operations.h) and paste (ClipboardText.h) - returns an EditResult:
+// when ok() the window adopts result.image and runs RefreshAfterEdit (one
+// undo step), and shows StatusText in either case. Colours: CellColours.h;
+// the green outline: MarksOf(pages::ComputeMarker(...)).
 
 #include "model/ConfigImage.h"
 #include "pages/EditorBindings.h"
