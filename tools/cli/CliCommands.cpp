@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "DeviceCommands.h"
+#include "MapCommand.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
 
@@ -44,6 +45,24 @@ const std::array CommandTable{
             "N is the page in front: 0 Advance, 1 Inj-14A, 2 Inj-23A, 3 Inj-B, 4 Inj-IAP,\n"
             "5 Position, 6 Servo, 7 Other, 8 Corrections, 9 N2O (default 0).",
             RunPrint},
+    Command{"map",
+            "map FILE.ign --page N [--curve A|B] [--select R1:C1[-R2:C2]]\n"
+            "      (--set V | --add K | --scale P | --smooth | --interpolate | --copy | --paste FILE|- [--group C])\n"
+            "      [-o OUT.ign] [--lang en|de|fr|cz]",
+            "Edits one table of FILE.ign as the table view does and writes the result to OUT.ign.\n"
+            "N: 0 Advance, 1 Inj-14A, 2 Inj-23A, 3 Inj-B, 4 Inj-IAP (10 rows x 15 columns),\n"
+            "5 Position with --curve A or B, 6 Servo (1 row x 15 columns). Values are in editor units.\n"
+            "--select: two opposite corners, rows and columns counted from 1 (default: the whole table).\n"
+            "--set V: every cell to V. --add K: K editor steps, negative lowers. --scale P: to P % of itself.\n"
+            "--smooth: 0.75 x the cell + 0.25 x the mean of its neighbours. --interpolate: from the ends\n"
+            "or corners along the real engine-speed axis and row breakpoints.\n"
+            "--copy: prints the selection as tab-separated lines, no -o.\n"
+            "--paste: writes the numbers of FILE (- for standard input) from the selection's first cell;\n"
+            "--group C also accepts digit grouping by C (one character, space, nbsp or nnbsp).\n"
+            "Results are rounded to the editor's step and limited to its range; limited cells are noted\n"
+            "on standard error. Exit 1, writing nothing, when the table is locked (Inj-23A while Coupled)\n"
+            "or the paste is refused; 2 for a wrong command line or an unreadable input file.",
+            RunMap},
 };
 
 const Command *FindCommand(std::string_view name)
