@@ -256,6 +256,16 @@ void TFormHlav::RefreshAfterEdit()
     ShowStatus();
 }
 
+void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)
+{
+    Q_UNUSED(label);
+    Q_UNUSED(mergeKey);
+    if (changed == m_image)
+        return;
+    m_image = changed;
+    RefreshAfterEdit();
+}
+
 void TFormHlav::UpDownClick()
 {
     TakePage();

@@ -27,6 +27,7 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 class QTabWidget;
@@ -78,6 +79,11 @@ public:
     void ComboBoxBikeChange() override;
 
     void RefreshAfterEdit();
+    // One user edit of the whole image, ending in RefreshAfterEdit: the way
+    // editing features hand over an image their core operation computed, so
+    // that undo sees every such edit as one step with its label. Repeats with
+    // the same non-empty mergeKey within a second become one step.
+    void ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed);
 
     // State for tests and for the printout.
     [[nodiscard]] model::ConfigImage &image() { return m_image; }
