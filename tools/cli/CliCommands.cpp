@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "DeviceCommands.h"
+#include "HistoryCommand.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
 
@@ -44,6 +45,13 @@ const std::array CommandTable{
             "N is the page in front: 0 Advance, 1 Inj-14A, 2 Inj-23A, 3 Inj-B, 4 Inj-IAP,\n"
             "5 Position, 6 Servo, 7 Other, 8 Corrections, 9 N2O (default 0).",
             RunPrint},
+    Command{"history", "history list [--format text|csv] [--lang en|de|fr|cz] [--folder DIR]\n"
+                       "  history export N -o FILE.ign [--folder DIR]",
+            "Lists the restore points, newest first: number, time, kind, model, firmware,\n"
+            "note and path. Number 1 is the newest; history:N names the same point elsewhere.\n"
+            "export writes point N as a parameter file that keeps all 1200 bytes.\n"
+            "DIR defaults to $XDG_DATA_HOME/Korvane/history (~/.local/share/Korvane/history).",
+            RunHistory},
 };
 
 const Command *FindCommand(std::string_view name)

@@ -33,7 +33,13 @@ bool ReadWholeFile(const fs::path &path, std::string &text, std::string &error)
         error = "cannot open " + path.string() + ": " + std::generic_category().message(errno);
         return false;
     }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::error_code sizeError;
+    const std::uintmax_t size = fs::file_size(path, sizeError);
+    text.resize(sizeError ? 0 : static_cast<std::size_t>(size));
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    // A file that grew since it was measured: take the rest too.
+    text.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) {
         error = "cannot read " + path.string();
         return false;

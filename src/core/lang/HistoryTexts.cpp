@@ -78,6 +78,7 @@ constexpr HistoryTextRow Rows[] = {
     {ColumnFirmware, {"Firmware", "Firmware", "Firmware", "Firmware"}},
     {ColumnNote, {"Note", "Notiz", "Note", "Poznámka"}},
     {ColumnDifferences, {"Differences", "Unterschiede", "Différences", "Rozdíly"}},
+    {ColumnFile, {"File", "Datei", "Fichier", "Soubor"}},
     {ButtonOpen, {"&Open", "&Öffnen", "&Ouvrir", "&Otevřít"}},
     {ButtonCompare, {"&Compare", "&Vergleichen", "&Comparer", "&Porovnat"}},
     {ButtonClose, {"Close", "Schließen", "Fermer", "Zavřít"}},

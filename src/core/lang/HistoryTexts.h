@@ -76,6 +76,7 @@ enum class HistoryTextId {
     ColumnFirmware,
     ColumnNote,
     ColumnDifferences,
+    ColumnFile,
     ButtonOpen,
     ButtonCompare,
     ButtonClose,
