@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "DeviceCommands.h"
+#include "HistoryCommand.h"
 #include "MapCommand.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
@@ -63,6 +64,13 @@ const std::array CommandTable{
             "on standard error. Exit 1, writing nothing, when the table is locked (Inj-23A while Coupled)\n"
             "or the paste is refused; 2 for a wrong command line or an unreadable input file.",
             RunMap},
+    Command{"history", "history list [--format text|csv] [--lang en|de|fr|cz] [--folder DIR]\n"
+                       "  history export N -o FILE.ign [--folder DIR]",
+            "Lists the restore points, newest first: number, time, kind, model, firmware,\n"
+            "note and path. Number 1 is the newest; history:N names the same point elsewhere.\n"
+            "export writes point N as a parameter file that keeps all 1200 bytes.\n"
+            "DIR defaults to $XDG_DATA_HOME/Korvane/history (~/.local/share/Korvane/history).",
+            RunHistory},
 };
 
 const Command *FindCommand(std::string_view name)

@@ -10,8 +10,6 @@
 
 namespace korvane::settings {
 
-namespace {
-
 std::filesystem::path HomeFolder()
 {
     if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') {
@@ -22,8 +20,6 @@ std::filesystem::path HomeFolder()
     }
     return ".";
 }
-
-}  // namespace
 
 std::filesystem::path ConfigFolder()
 {

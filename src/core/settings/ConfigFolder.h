@@ -15,6 +15,8 @@ inline constexpr std::string_view SettingsFileName = "Korvane.ini";
 inline constexpr std::string_view SnapshotFileName = "_Korvane.ini";
 inline constexpr std::string_view MarkerFileName = "test_rigtop.txt";
 
+// $HOME, else the account's home folder, else ".".
+[[nodiscard]] std::filesystem::path HomeFolder();
 [[nodiscard]] std::filesystem::path ConfigFolder();
 [[nodiscard]] std::filesystem::path SettingsFile();
 [[nodiscard]] std::filesystem::path SnapshotFile();
