@@ -280,6 +280,7 @@ TuneSheet BuildTuneSheet(const SheetRequest &request)
                                  : lang::CompareText(CompareTextId::DifferenceCount, language,
                                                      {std::to_string(entries.size())});
         sheet.summary = Summary(entries, language);
+        sheet.legend = lang::CompareText(CompareTextId::Legend, language);
     }
     const SheetBuilder builder(request);
     for (const std::uint8_t page : VisiblePages(request.image)) {

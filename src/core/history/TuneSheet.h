@@ -44,6 +44,7 @@ struct TuneSheet {
     // With a comparison: "Differences: N" and a table of page, parameter,
     // value, other value and difference; empty title without one.
     std::string summaryTitle;
+    std::string legend;  // how differing values are marked
     SheetTable summary;
     std::vector<SheetSection> sections;
 };

@@ -43,6 +43,11 @@ constexpr std::array<CompareRow, RowCount> Rows{{
     {CompareTextId::Unit, {"unit on %1", "Gerät an %1", "boîtier sur %1", "jednotka na %1"}},
     {CompareTextId::RestorePoint,
      {"restore point %1", "Wiederherstellungspunkt %1", "point de restauration %1", "bod obnovení %1"}},
+    {CompareTextId::Legend,
+     {"Values in bold differ; the compared set's value follows in brackets.",
+      "Fett gedruckte Werte weichen ab; der Wert des Vergleichssatzes folgt in Klammern.",
+      "Les valeurs en gras diffèrent ; la valeur comparée suit entre parenthèses.",
+      "Tučné hodnoty se liší; hodnota porovnávané sady následuje v závorce."}},
 }};
 
 consteval bool RowsInIdOrder()

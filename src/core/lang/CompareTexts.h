@@ -34,6 +34,7 @@ enum class CompareTextId : std::uint8_t {
     Page,
     Unit,            // "unit on %1": a parameter set read from the unit
     RestorePoint,    // "restore point %1"
+    Legend,          // how the tune sheet marks values that differ
     Count
 };
 
