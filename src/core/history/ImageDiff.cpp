@@ -8,6 +8,8 @@
 #include "pages/Pages.h"
 
 #include <algorithm>
+#include <functional>
+#include <numeric>
 #include <optional>
 
 namespace korvane::history {
@@ -156,6 +158,9 @@ bool FollowsInj14A(const DiffEntry &entry, std::span<const DiffEntry> entries, c
 std::vector<DiffEntry> ImageDiff(const model::ConfigImage &a, const model::ConfigImage &b, const DiffOptions &options)
 {
     std::vector<DiffEntry> entries;
+    entries.reserve(static_cast<std::size_t>(
+        std::inner_product(a.bytes.begin(), a.bytes.end(), b.bytes.begin(), std::ptrdiff_t{0}, std::plus<>(),
+                           [](std::uint8_t x, std::uint8_t y) { return x != y ? 1 : 0; })));
     const auto bindings = pages::EditorBindings();
     for (std::uint8_t page = 0; page < pages::PageCount; ++page) {
         if (page == pages::Inj14APage) {

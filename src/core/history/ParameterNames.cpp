@@ -127,10 +127,6 @@ std::string Join(const std::string &first, const std::string &second)
     return first + (second.front() == '[' ? " " : ", ") + second;
 }
 
-std::string PointName(int point, std::uint8_t language)
-{
-    return lang::CompareText(CompareTextId::Point, language, {std::to_string(point + 1)});
-}
 
 // A byte the control shows like another gets its raw value beside the text.
 std::string WithRaw(std::string text, std::uint8_t byte, std::uint8_t shownAs)
@@ -208,26 +204,45 @@ BindingNamer::BindingNamer(const pages::EditorBinding &binding, std::uint8_t lan
         m_prefix = Join(m_group, m_label);
         break;
     }
+    if (m_style == NameStyle::Point || m_style == NameStyle::MapAxis) {
+        const std::string point = lang::CompareText(CompareTextId::Point, language, {"\x01"});
+        const std::size_t at = point.find('\x01');
+        m_before = ", " + point.substr(0, at);
+        m_after = point.substr(at + 1);
+    } else if (m_style == NameStyle::MapCell) {
+        m_before = " " + lang::CompareText(CompareTextId::Rpm, language) + " / ";
+    }
 }
 
 std::string BindingNamer::Name(std::size_t index, const model::ConfigImage &axisImage) const
 {
+    // A full comparison names every editor; one string, built once, each.
+    std::string name;
+    name.reserve(m_prefix.size() + m_before.size() + m_after.size() + 16);
+    name += m_prefix;
     switch (m_style) {
     case NameStyle::Point:
     case NameStyle::MapAxis:
-        return m_prefix + ", " + PointName(m_firstPoint + static_cast<int>(index), m_language);
+        name += m_before;
+        name += std::to_string(m_firstPoint + static_cast<int>(index) + 1);
+        name += m_after;
+        break;
     case NameStyle::Temperature:
-        return m_prefix + " " + Caption("LabelKorTeplota" + std::to_string(index), m_language);
+        name += ' ';
+        name += Caption("LabelKorTeplota" + std::to_string(index), m_language);
+        break;
     case NameStyle::MapCell: {
-        const std::size_t row = index / model::MapColumns;
         const std::size_t column = index % model::MapColumns;
-        const int rpm = axisImage[model::AxisOfMapPage(m_binding.page) + column] * model::Scale::Rpm;
-        return m_prefix + " " + std::to_string(rpm) + " " + lang::CompareText(CompareTextId::Rpm, m_language) +
-               " / " + MapRowText(m_binding.page, row);
+        name += ' ';
+        name += std::to_string(axisImage[model::AxisOfMapPage(m_binding.page) + column] * model::Scale::Rpm);
+        name += m_before;
+        name += MapRowText(m_binding.page, index / model::MapColumns);
+        break;
     }
     default:
-        return m_prefix;
+        break;
     }
+    return name;
 }
 
 int EditorValue(const pages::EditorBinding &binding, std::uint8_t byte)

@@ -60,6 +60,9 @@ private:
     std::string m_group;
     std::string m_label;
     std::string m_prefix;
+    // Around the number of a point; after the engine speed of a map cell.
+    std::string m_before;
+    std::string m_after;
 };
 
 // A byte in the editor's units, not clamped to the editor's range, so that
