@@ -83,9 +83,10 @@ struct DiffEntry {
 void ApplyOther(model::ConfigImage &a, const model::ConfigImage &b, std::span<const DiffEntry> entries);
 
 // The label of an undo step that changed before into after: "Advance 4000
-// rpm / 60 %: 35 → 36" for one editor, "Inj-14A: 12 changes" for several on
-// one page, "40 changes" across pages; empty when nothing changed. A cell
-// that the Inj-23A map followed in Coupled or "14 = 23" mode counts once.
+// rpm / 60 %: 35 → 36" for one editor, "Injection - 14: 12 changes" (the
+// page's tab caption) for several on one page, "40 changes" across pages;
+// empty when nothing changed. A cell that the Inj-23A map followed in
+// Coupled or "14 = 23" mode counts once.
 [[nodiscard]] std::string DescribeChange(const model::ConfigImage &before, const model::ConfigImage &after,
                                          std::uint8_t language);
 

@@ -90,8 +90,10 @@ TEST(TuneSheet, MapsAndCurvesAreTablesWithTheirAxes)
     EXPECT_EQ(servo.rows[2][0].text, "[mV]");
 
     const auto &korekce = Section(sheet, 8)->tables;
-    const auto start = *std::find_if(korekce.begin(), korekce.end(),
-                                     [](const SheetTable &t) { return t.title == "Starting Corrections"; });
+    const auto found = std::find_if(korekce.begin(), korekce.end(),
+                                    [](const SheetTable &t) { return t.title == "Starting Corrections"; });
+    ASSERT_NE(found, korekce.end());
+    const SheetTable &start = *found;
     EXPECT_EQ(start.rows[1][1].text, "0") << "the fixed first time";
     EXPECT_EQ(start.rows[1][2].text, "5");
     EXPECT_EQ(start.rows[2][5].text, "100") << "the fixed last correction";
