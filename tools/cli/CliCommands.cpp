@@ -2,10 +2,12 @@
 
 #include "CliArgs.h"
 #include "DeviceCommands.h"
+#include "DiffCommand.h"
 #include "HistoryCommand.h"
 #include "MapCommand.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
+#include "SheetCommand.h"
 
 #include <array>
 #include <exception>
@@ -71,6 +73,20 @@ const std::array CommandTable{
             "export writes point N as a parameter file that keeps all 1200 bytes.\n"
             "DIR defaults to $XDG_DATA_HOME/Korvane/history (~/.local/share/Korvane/history).",
             RunHistory},
+    Command{"diff", "diff A B [--format text|csv] [--lang en|de|fr|cz] [--header]",
+            "Shows what differs between two parameter sets. A and B are each a parameter file,\n"
+            "history:N (restore point N of 'history list', 1 the newest) or device:PATH|COMn\n"
+            "(the unit, read as a read does; it is never programmed). Values are in the editors'\n"
+            "units, B minus A as the difference. --header also compares the unit's header.\n"
+            "CSV columns: page,parameter,row,column,a,b,delta; row and column count from 1.\n"
+            "Exit codes: 0 equal, 1 different, 2 wrong command line or unreadable input.",
+            RunDiff},
+    Command{"sheet", "sheet FILE.ign -o OUT.pdf [--against B] [--lang en|de|fr|cz]",
+            "Writes the tune sheet of a parameter set as a PDF (A4 landscape): every page the\n"
+            "parameters show, maps and curves as tables with their axes, the other settings\n"
+            "by caption. --against B lists what differs from B first and marks those values\n"
+            "bold with B's beside them. FILE.ign and B may also be history:N or device:PATH|COMn.",
+            RunSheet},
 };
 
 const Command *FindCommand(std::string_view name)

@@ -44,19 +44,6 @@ std::uint8_t LanguageOf(const ParsedArgs &parsed)
     return code ? ParseLanguageOption(*code) : std::uint8_t{lang::English};
 }
 
-// The file helpers speak English; the user's language replaces the message's leading text.
-std::string InLanguage(const std::string &message, std::uint8_t language)
-{
-    const std::pair<std::string_view, TextId> known[] = {{UnmatchedVersionText, TextId::FileVersionMismatch},
-                                                         {OpenFileErrorText, TextId::FileOpenError}};
-    for (const auto &[english, id] : known) {
-        if (message.starts_with(english)) {
-            return lang::MessageText(id, language) + message.substr(english.size());
-        }
-    }
-    return message;
-}
-
 // Header bytes come from the unit and may hold anything.
 std::string Printable(const std::string &text)
 {
@@ -188,6 +175,18 @@ double ParseSeconds(const std::string &text)
 }
 
 }  // namespace
+
+std::string InLanguage(const std::string &message, std::uint8_t language)
+{
+    const std::pair<std::string_view, TextId> known[] = {{UnmatchedVersionText, TextId::FileVersionMismatch},
+                                                         {OpenFileErrorText, TextId::FileOpenError}};
+    for (const auto &[english, id] : known) {
+        if (message.starts_with(english)) {
+            return lang::MessageText(id, language) + message.substr(english.size());
+        }
+    }
+    return message;
+}
 
 std::uint8_t ParseLanguageOption(std::string_view code)
 {

@@ -2,6 +2,7 @@
 
 #include "CliArgs.h"
 #include "DeviceCommands.h"
+#include "GuiApplication.h"
 
 #include "app/Dialogs.h"
 #include "app/TFormHlav.h"
@@ -50,23 +51,6 @@ private:
     QString m_file;
 };
 
-void EnsureGuiApplication()
-{
-    if (QCoreApplication::instance() != nullptr) {
-        if (qobject_cast<QApplication *>(QCoreApplication::instance()) == nullptr)
-            throw std::runtime_error("the printout needs a graphical application object");
-        return;
-    }
-    // No screen is needed: the window is drawn offscreen unless a platform is chosen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Kept for the process, like the core application of the device commands.
-    static int argc = 1;
-    static char name[] = "korvane-cli";
-    static char *argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // The window reads and writes its settings in the configuration folder; the
 // printout shows the file alone and leaves the user's settings untouched.
 class ScratchConfiguration {
@@ -93,26 +77,6 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_old;
     bool m_hadOld;
-};
-
-// Qt's remarks about the offscreen platform (no size hints, no runtime
-// folder) are no news to the user of a command line; real errors still show.
-class QuietPlatform {
-public:
-    QuietPlatform() { s_previous = qInstallMessageHandler(&QuietPlatform::handle); }
-    ~QuietPlatform() { qInstallMessageHandler(s_previous); }
-    QuietPlatform(const QuietPlatform &) = delete;
-    QuietPlatform &operator=(const QuietPlatform &) = delete;
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-    {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-            if (s_previous != nullptr)
-                s_previous(type, context, text);
-        }
-    }
-    static inline QtMessageHandler s_previous = nullptr;
 };
 
 int Fail(const QStringList &messages, CommandIo &io)
