@@ -71,11 +71,17 @@ std::string ModelName(std::uint8_t code)
 {
     std::string name = "model " + std::to_string(code);
     if (const auto item = model::BikeTypeToCombo(code)) {
-        std::string_view text = model::BikeListTexts()[static_cast<std::size_t>(*item)];
-        while (!text.empty() && text.back() == ' ') {
-            text.remove_suffix(1);
+        // The list pads its texts into columns; one blank reads better here.
+        std::string text;
+        for (const char c : model::BikeListTexts()[static_cast<std::size_t>(*item)]) {
+            if (c != ' ' || (!text.empty() && text.back() != ' ')) {
+                text += c;
+            }
         }
-        name += " (" + std::string(text) + ")";
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+        name += " (" + text + ")";
     }
     return name;
 }

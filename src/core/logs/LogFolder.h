@@ -23,6 +23,7 @@ namespace korvane::logs {
 struct Retention {
     int keepDays = 30;                          // 0: no age limit
     std::uint64_t maxBytes = 1024ULL << 20;     // 0: no size limit
+    friend bool operator==(const Retention &, const Retention &) = default;
 };
 
 struct RetentionResult {
