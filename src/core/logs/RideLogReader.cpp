@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstring>
 #include <fstream>
+#include <system_error>
 
 namespace korvane::logs {
 
@@ -228,6 +229,11 @@ RideLog ParseRideLog(std::string_view text)
 std::optional<LogSummary> ReadRideLogFile(const std::filesystem::path &path,
                                           const std::function<void(const LogRecord &)> &sink, std::string &error)
 {
+    std::error_code folderError;
+    if (std::filesystem::is_directory(path, folderError)) {
+        error = path.string() + ": is a folder, not a log";
+        return std::nullopt;
+    }
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
