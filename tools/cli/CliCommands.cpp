@@ -4,6 +4,7 @@
 #include "DeviceCommands.h"
 #include "DiffCommand.h"
 #include "HistoryCommand.h"
+#include "LogCommands.h"
 #include "MapCommand.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
@@ -39,9 +40,13 @@ const std::array CommandTable{
             RunProgram},
     Command{"verify", "verify --device PATH|COMn FILE.ign [--lang en|de|fr|cz]",
             "Compares the parameters of FILE.ign with those in the unit.", RunVerify},
-    Command{"monitor", "monitor --device PATH|COMn --csv FILE|- [--seconds S] [--extended] [--lang en|de|fr|cz]",
-            "Logs the unit's live data as CSV, one row per frame (about three a second),\n"
-            "for S seconds or until interrupted. --extended adds the sensor voltages.",
+    Command{"monitor",
+            "monitor --device PATH|COMn --csv FILE|- [--seconds S] [--extended] [--image FILE.ign | --read-unit]\n"
+            "          [--lang en|de|fr|cz]",
+            "Logs the unit's live data as a ride log, one row per frame (about three a second),\n"
+            "for S seconds or until interrupted. --extended adds the sensor voltages.\n"
+            "The log begins with '#' lines naming the parameters in use: those of FILE.ign\n"
+            "with --image, or the unit's own with --read-unit, which reads them first.",
             RunMonitor},
     Command{"print", "print FILE.ign -o OUT.pdf [--page N] [--lang en|de|fr|cz]",
             "Writes the printout of the window showing FILE.ign as a one-page PDF, dated now.\n"
@@ -87,6 +92,23 @@ const std::array CommandTable{
             "by caption. --against B lists what differs from B first and marks those values\n"
             "bold with B's beside them. FILE.ign and B may also be history:N or device:PATH|COMn.",
             RunSheet},
+    Command{"hits", "hits LOG.csv... --image FILE.ign --page N [--format text|csv] [--lang en|de|fr|cz]",
+            "Counts per cell of map page N (0 Advance, 1 Inj-14A, 2 Inj-23A, 3 Inj-B, 4 Inj-IAP)\n"
+            "the frames of the ride logs whose live marker was on it, by the axes of FILE.ign.\n"
+            "CSV: row,load_pct, then the 15 engine speeds of the page's axis.",
+            RunHits},
+    Command{"advise",
+            "advise LOG.csv... --image FILE.ign [--base BASE.ign] [--delay D] [--format text|csv] [-o OUT.ign]\n"
+            "          [--lang en|de|fr|cz]",
+            "Says which way the lambda sensor of the ride logs wants each injection map cell\n"
+            "of FILE.ign to go: richer or leaner by 2 %, where at least 8 clean samples agree\n"
+            "to 70 %. No cell moves more than 10 % from its value in BASE.ign (default: FILE.ign\n"
+            "itself; keep the original there when applying advice again). D: the frames by\n"
+            "which the sensor lags, 0..3 (default 1, or Delay in [Advisor] of the settings).\n"
+            "CSV: page,row,column,samples,lean_pct,rich_pct,advice,value,new_value.\n"
+            "The frames rejected, by reason, go to standard error. -o writes the advised\n"
+            "parameters. A log of another motorcycle type than FILE.ign is refused (exit 2).",
+            RunAdvise},
 };
 
 const Command *FindCommand(std::string_view name)

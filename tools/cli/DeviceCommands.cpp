@@ -3,10 +3,10 @@
 #include "CliArgs.h"
 #include "DeviceSession.h"
 #include "ImageFiles.h"
-#include "MonitorCsv.h"
 #include "StatusPrinter.h"
 
 #include "lang/Texts.h"
+#include "logs/RideLogWriter.h"
 #include "model/BikeTypes.h"
 #include "model/ValueLimits.h"
 
@@ -29,8 +29,13 @@ constexpr OptionSpec LangOption{"lang", '\0', true};
 constexpr std::array<OptionSpec, 3> ReadOptions{{DeviceOption, LangOption, {"output", 'o', true}}};
 constexpr std::array<OptionSpec, 3> ProgramOptions{{DeviceOption, LangOption, {"wait-saving", '\0', false}}};
 constexpr std::array<OptionSpec, 2> VerifyOptions{{DeviceOption, LangOption}};
-constexpr std::array<OptionSpec, 5> MonitorOptions{
-    {DeviceOption, LangOption, {"csv", '\0', true}, {"seconds", '\0', true}, {"extended", '\0', false}}};
+constexpr std::array<OptionSpec, 7> MonitorOptions{{DeviceOption,
+                                                    LangOption,
+                                                    {"csv", '\0', true},
+                                                    {"seconds", '\0', true},
+                                                    {"extended", '\0', false},
+                                                    {"image", '\0', true},
+                                                    {"read-unit", '\0', false}}};
 
 // Without a first saving report within this many ticks (about 3 s, nine
 // polls) the unit is taken not to report its saving at all.
@@ -293,11 +298,36 @@ int RunMonitor(std::span<const std::string> args, CommandIo &io)
     const auto seconds = run->parsed.value("seconds");
     const double limit = seconds ? ParseSeconds(*seconds) : 0.0;
     const bool extended = run->parsed.has("extended");
+    const auto imagePath = run->parsed.value("image");
+    const bool readUnit = run->parsed.has("read-unit");
+    if (imagePath && readUnit) {
+        throw UsageError("--image and --read-unit both name the parameters in use; give one");
+    }
+    // The log's head names the parameters in use when they are known.
+    std::optional<model::ConfigImage> inUse;
+    if (imagePath) {
+        inUse = ImageFromFile(*imagePath, run->language, io);
+        if (!inUse) {
+            return ExitFailure;
+        }
+    }
 
     StopSignals stopSignals;
     DeviceSession session(run->language);
     if (!OpenDevice(session, run->parsed, io)) {
         return ExitFailure;
+    }
+    if (readUnit) {
+        // Standard output may be the log itself: the read reports on standard error.
+        CommandIo readIo{io.err, io.err};
+        session.link().MenuReadClick();
+        StatusPrinter printer(io.err, io.err, run->language);
+        std::vector<TextId> messages;
+        if (!RunOperation(session, printer, readIo, messages) || !messages.empty() ||
+            !VerifiedOk(session.link().status())) {
+            return ExitFailure;
+        }
+        inUse = session.image();
     }
     std::ofstream file;
     if (csvPath != "-") {
@@ -312,10 +342,13 @@ int RunMonitor(std::span<const std::string> args, CommandIo &io)
     std::ostream &csv = csvPath == "-" ? io.out : file;
 
     // The decoder reads a few parameters (limiter, servo, N2O); the start-up ones will do.
-    session.image() = StartupImage();
+    session.image() = inUse.value_or(StartupImage());
     session.setExtendedMonitor(extended);
 
-    csv << MonitorCsvHeader(extended) << '\n' << std::flush;
+    const auto started = std::chrono::system_clock::now();
+    const logs::LogOrigin origin = inUse ? logs::OriginOf(*inUse, session.link().versionTexts(), started)
+                                         : logs::UnknownOrigin(started);
+    csv << logs::LogHead(origin, extended) << std::flush;
     const auto start = std::chrono::steady_clock::now();
     const auto end = seconds ? start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                            std::chrono::duration<double>(limit))
@@ -329,9 +362,10 @@ int RunMonitor(std::span<const std::string> args, CommandIo &io)
         link::DeviceLink &link = session.link();
         if (const auto readout = link.takeMonitorReadout()) {
             const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            csv << MonitorCsvRow(readout->numbers, IsoTimestamp(std::chrono::system_clock::now()), elapsed, extended)
-                << '\n'
-                << std::flush;
+            std::string row;
+            logs::AppendRow(row, readout->numbers, &readout->frame,
+                            logs::IsoTimestamp(std::chrono::system_clock::now()), elapsed, extended);
+            csv << row << std::flush;
             ++rows;
             if (readout->versionMismatch != mismatchReported) {
                 mismatchReported = readout->versionMismatch;

@@ -2,6 +2,7 @@
 
 #include "PathFile.h"
 #include "PseudoTerminal.h"
+#include "ReplayLog.h"
 #include "SlaveLink.h"
 #include "UnitSimulator.h"
 
@@ -133,6 +134,16 @@ int RunSimulator(const SimOptions &options, std::ostream &out, std::ostream &log
     if (!memory) {
         return failure(error);
     }
+    std::optional<ReplayLog> replay;
+    if (!options.replayPath.empty()) {
+        replay = ReplayLog::Load(options.replayPath, error);
+        if (!replay) {
+            failure(error);
+            return 2;
+        }
+        replay->setSpeed(options.replaySpeed);
+        replay->setLoop(options.replayLoop);
+    }
 
     PseudoTerminal terminal;
     if (!terminal.open(error)) {
@@ -153,6 +164,10 @@ int RunSimulator(const SimOptions &options, std::ostream &out, std::ostream &log
 
     UnitSimulator unit(*memory, options.faults, options.savingMs);
     unit.setLog(say);
+    if (replay) {
+        say("replaying " + options.replayPath + ": " + std::to_string(replay->size()) + " frames");
+        unit.setReplay(std::move(*replay));
+    }
     say("unit on " + terminal.slavePath());
 
     const Clock clock;

@@ -42,6 +42,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments)
 {
     ParsedCommandLine result;
     SimOptions &o = result.options;
+    bool speedGiven = false;
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
@@ -147,6 +148,24 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments)
                 return fail("--layout-version needs a number, 0..255");
             }
             o.layoutVersion = static_cast<std::uint8_t>(*v);
+        } else if (name == "--replay") {
+            const auto text = value();
+            if (!text || text->empty()) {
+                return fail("--replay needs a log file");
+            }
+            o.replayPath = *text;
+        } else if (name == "--speed") {
+            const auto text = value();
+            const auto speed = text ? ParseSeconds(*text) : std::nullopt;
+            if (!speed || *speed > 1000.0) {
+                return fail("--speed needs a positive factor, at most 1000");
+            }
+            o.replaySpeed = *speed;
+            speedGiven = true;
+        } else if (name == "--loop") {
+            if (!flag(o.replayLoop)) {
+                return fail(name + " takes no value");
+            }
         } else if (name == "--saving-ms") {
             const auto ms = count(1, 600000);
             if (!ms) {
@@ -156,6 +175,9 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments)
         } else {
             return fail("unknown argument '" + arguments[i] + "'");
         }
+    }
+    if ((speedGiven || o.replayLoop) && o.replayPath.empty()) {
+        result.error = "--speed and --loop need --replay";
     }
     return result;
 }
@@ -193,6 +215,14 @@ Options:
                             monitor offset 100) instead of 35
   --firmware-text TEXT      firmware text in header bytes 16..45 (max 30)
   --saving-ms MS            duration of the saving countdown (default 4000)
+  --replay LOG.csv          answer polls with the frames of a ride log, each
+                            poll with the latest frame not after the replay
+                            clock, which starts at the first poll; reads and
+                            programs still use the memory. After the last
+                            frame polls go unanswered (the tool shows No
+                            Connection). A log without frames is refused
+  --speed X                 replay X times as fast (default 1; 0.5 is half)
+  --loop                    start the log again at its end
   --quiet                   no log output
   --help                    show this text and exit
 
@@ -213,7 +243,7 @@ Faults:
 
 Exit status: 0 on a signal, after --exit-after-seconds or after
 --disappear-after; 1 when the terminal, the link, the path file or the image
-cannot be set up; 2 on bad usage.
+cannot be set up; 2 on bad usage or a log that cannot be replayed.
 )";
 }
 

@@ -22,6 +22,11 @@ struct SimOptions {
     bool quiet = false;
     std::uint64_t savingMs = DefaultSavingMs;
     FaultSwitches faults;
+
+    // Replay of a ride log: polls answered with its frames (ReplayLog.h).
+    std::string replayPath;
+    double replaySpeed = 1.0;
+    bool replayLoop = false;
 };
 
 struct ParsedCommandLine {

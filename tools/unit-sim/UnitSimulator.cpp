@@ -57,6 +57,16 @@ void UnitSimulator::handleFrame(const Frame &request, std::uint64_t nowMs)
     const std::uint8_t command = request[0];
     const std::size_t block = command & 0x3Fu;
 
+    if (command == PollRequest && m_replay) {
+        ++m_counters.framesAccepted;
+        if (const auto frame = m_replay->frameAt(nowMs)) {
+            queueAnswer(*frame, false, nowMs);
+        } else if (!m_replayOverReported) {
+            m_replayOverReported = true;
+            say("the replayed log is over; polls go unanswered");
+        }
+        return;
+    }
     if (command == PollRequest) {
         ++m_counters.framesAccepted;
         UnitStatus status;

@@ -4,6 +4,7 @@
 // answer bytes come out. The pty loop around it only moves bytes.
 
 #include "EngineModel.h"
+#include "ReplayLog.h"
 #include "SimFrame.h"
 #include "SimMemory.h"
 
@@ -48,6 +49,8 @@ public:
     UnitSimulator(const Memory &memory, const FaultSwitches &faults, std::uint64_t savingMs = DefaultSavingMs);
 
     void setLog(Log log) { m_log = std::move(log); }
+    // Polls are answered from the log instead of the engine model.
+    void setReplay(ReplayLog replay) { m_replay = std::move(replay); }
 
     // Bytes received from the tool at nowMs (milliseconds since the unit started).
     void feed(std::span<const std::uint8_t> bytes, std::uint64_t nowMs);
@@ -90,6 +93,9 @@ private:
     std::uint16_t m_programmingCount = 0;
     std::optional<std::uint64_t> m_savingStartedMs;
     SimCounters m_counters;
+
+    std::optional<ReplayLog> m_replay;
+    bool m_replayOverReported = false;
 };
 
 }  // namespace korvane::unitsim

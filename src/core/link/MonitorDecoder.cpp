@@ -361,6 +361,7 @@ void DecodeNumbers(Frame frame, MonitorNumbers &n)
     n.programCount = U16(frame, at::ProgramCount);
     n.savingCountdown = U16(frame, at::SavingCountdown);
     n.layoutVersion = frame[at::LayoutVersion];
+    n.startTenths = U16(frame, at::StartTimeCounter);
 
     n.startLimiter = flag(at::StartLimiterActive);
     n.speedFlag1 = flag(at::SpeedFlag1);
@@ -381,7 +382,6 @@ void DecodeNumbers(Frame frame, MonitorNumbers &n)
 MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame, const MonitorInputs &inputs)
 {
     MonitorReadout out;
-    std::copy(frame.begin(), frame.end(), out.frame.begin());
     const Words words{inputs.language};
 
     out.values.throttlePercent = frame[at::ThrottlePercent];
@@ -395,7 +395,15 @@ MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame
     DecodeStatus(frame, inputs, words, out);
     DecodeRest(frame, words, out);
     DecodeNumbers(frame, out.numbers);
+    std::copy(frame.begin(), frame.end(), out.frame.begin());
     return out;
+}
+
+MonitorNumbers DecodeMonitorNumbers(std::span<const std::uint8_t, FrameSize> frame)
+{
+    MonitorNumbers numbers;
+    DecodeNumbers(frame, numbers);
+    return numbers;
 }
 
 }  // namespace korvane::link

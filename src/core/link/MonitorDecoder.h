@@ -84,6 +84,7 @@ struct MonitorNumbers {
     int programCount = 0;
     int savingCountdown = 0;
     int layoutVersion = 0;
+    int startTenths = 0;         // start-time counter, 0.1 s since the engine started
     bool startLimiter = false;
     bool speedFlag1 = false;
     bool speedFlag2 = false;
@@ -114,12 +115,15 @@ struct MonitorReadout {
     GaugeView rpmGauge, lambdaGauge, tpsGauge, dutyGauge, coolantGauge;
     MonitorValues values;
     MonitorNumbers numbers;
-    MonitorFrame frame{};  // the bytes as received, for recording
+    MonitorFrame frame{};  // the bytes as received, for the ride log
 };
 
 // Decodes a frame whose check byte has already been accepted. Any byte values
 // are safe; sensor faults show as error texts and colours.
 [[nodiscard]] MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame,
                                                 const MonitorInputs &inputs);
+
+// Only the numbers: what logging and the advisor need, without any texts.
+[[nodiscard]] MonitorNumbers DecodeMonitorNumbers(std::span<const std::uint8_t, FrameSize> frame);
 
 }  // namespace korvane::link
