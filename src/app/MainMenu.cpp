@@ -1,10 +1,14 @@
 #include "app/MainMenu.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace korvane::app {
 
@@ -38,7 +42,68 @@ QAction *AddCheckItem(QMenu *menu, QActionGroup *group, const char *name, const 
     return action;
 }
 
+// On the desktop the window was designed for, the menu bar takes Alt+letter
+// first. Qt instead calls a menu and a button on the same letter ambiguous and
+// only moves the focus between them, so such a button gives its letter up for
+// as long as a menu uses it. Captions change with the language and menus may
+// be added, so the letters are compared afresh whenever an Alt+key is about
+// to be matched, before Qt looks for the shortcut.
+class MenuBarFirst final : public QObject {
+public:
+    explicit MenuBarFirst(QMainWindow &window) : QObject(&window), m_window(window)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent *>(event)->modifiers().testFlag(Qt::AltModifier)) {
+            const auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget != nullptr && widget->window() == &m_window)
+                YieldToMenus();
+        }
+        return false;
+    }
+
+private:
+    void YieldToMenus()
+    {
+        QList<QKeySequence> menuKeys;
+        for (const QAction *title : m_window.menuBar()->actions()) {
+            const QKeySequence key = QKeySequence::mnemonic(title->text());
+            if (!key.isEmpty())
+                menuKeys << key;
+        }
+        for (QAbstractButton *button : m_window.findChildren<QAbstractButton *>()) {
+            const QKeySequence own = QKeySequence::mnemonic(button->text());
+            if (own.isEmpty())
+                continue;
+            if (menuKeys.contains(own)) {
+                if (button->shortcut() == own) {
+                    button->setShortcut(QKeySequence());
+                    m_yielded << button;
+                }
+            } else if (m_yielded.contains(button) && button->shortcut().isEmpty()) {
+                // The menu that took the letter is gone or renamed.
+                button->setShortcut(own);
+                m_yielded.removeAll(button);
+            }
+        }
+        m_yielded.removeAll(nullptr);
+    }
+
+    QMainWindow &m_window;
+    QList<QPointer<QAbstractButton>> m_yielded;
+};
+
 }  // namespace
+
+void GiveMenuBarAccessKeysFirst(QMainWindow &window)
+{
+    new MenuBarFirst(window);
+}
 
 MainMenu BuildMainMenu(QMainWindow &window)
 {

@@ -50,4 +50,9 @@ struct MainMenu {
 // shortcuts and check marks; connects nothing.
 [[nodiscard]] MainMenu BuildMainMenu(QMainWindow &window);
 
+// Alt+letter opens the menu bar's menu before it reaches a button of the
+// window with the same letter, in whatever language and with whatever menus
+// the bar holds at the moment of the key. Lives as long as the window.
+void GiveMenuBarAccessKeysFirst(QMainWindow &window);
+
 }  // namespace korvane::app

@@ -69,6 +69,7 @@ void TFormHlav::BuildWindow()
     setFont(designFont);
 
     m_menu = BuildMainMenu(*this);
+    GiveMenuBarAccessKeysFirst(*this);
 
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);

@@ -109,6 +109,7 @@ void TFormHlav::ApplyCaptions()
     for (const char *name : {"RadioGroupPolohaA", "RadioGroupPolohaB"})
         m_registry.radio(name)->setItems(itemTexts);
 
+    FitDeviceButtons(m_toolBar);
     ApplyMessageTexts();
     // The caption beside the map (base advance, IAP -> TP) comes with it.
     UpdateVisibility();

@@ -71,8 +71,13 @@ void TFormHlav::SpeedButtonPrintClick()
     ApplyPrintLayout(false);
     UpdateVisibility();
 
-    if (!printed)
+    if (!printed) {
+        // The header would tell the user the page came out; the error shows
+        // in its place, behind the message box too.
+        m_link.ShowPrintFailure();
+        ShowStatus();
         m_dialogs->message(this, Text(lang::TextId::PrintError));
+    }
 }
 
 void TFormHlav::ApplyPrintLayout(bool printing)

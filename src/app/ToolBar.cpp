@@ -9,9 +9,20 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace korvane::app {
 
 namespace {
+
+constexpr int DeviceLeft = 150;
+constexpr int DeviceWidth = 90;
+constexpr int DeviceGap = 10;
+constexpr int StatusLeft = 470;
+// Between a device button's caption and its frame, on each side.
+constexpr int CaptionPadding = 12;
+// Between the status text and the edge of its coloured box.
+constexpr int StatusPadding = 4;
 
 QToolButton *PictureButton(QWidget *parent, const char *name, const QIcon &icon, int left)
 {
@@ -30,7 +41,7 @@ QPushButton *DeviceButton(QWidget *parent, const char *name, const QString &capt
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 7, 90, 26);
+    button->setGeometry(left, 7, DeviceWidth, 26);
     return button;
 }
 
@@ -51,15 +62,17 @@ ToolBar BuildToolBar(QWidget *parent)
     t.SpeedButton7 = PictureButton(frame, "SpeedButton7", SaveIcon(), 68);
     t.SpeedButtonPrint = PictureButton(frame, "SpeedButtonPrint", PrintIcon(), 98);
 
-    t.ButtonRead = DeviceButton(frame, "ButtonRead", QStringLiteral("&Read"), 150);
-    t.ButtonVerify = DeviceButton(frame, "ButtonVerify", QStringLiteral("Verify"), 250);
-    t.ButtonProgram = DeviceButton(frame, "ButtonProgram", QStringLiteral("Program"), 350);
+    t.ButtonRead = DeviceButton(frame, "ButtonRead", QStringLiteral("&Read"), DeviceLeft);
+    t.ButtonVerify = DeviceButton(frame, "ButtonVerify", QStringLiteral("Verify"), DeviceLeft + DeviceWidth + DeviceGap);
+    t.ButtonProgram =
+        DeviceButton(frame, "ButtonProgram", QStringLiteral("Program"), DeviceLeft + 2 * (DeviceWidth + DeviceGap));
 
     t.LabelHlaseni = new QLabel(QStringLiteral("Programming:"), frame);
     t.LabelHlaseni->setObjectName(QStringLiteral("LabelHlaseni"));
-    t.LabelHlaseni->setGeometry(470, 7, ToolBar::StatusWidth, 26);
+    t.LabelHlaseni->setGeometry(StatusLeft, 7, ToolBar::StatusWidth, 26);
     t.LabelHlaseni->setAutoFillBackground(true);
     t.LabelHlaseni->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    t.LabelHlaseni->setMargin(StatusPadding);
     QFont font = t.LabelHlaseni->font();
     font.setBold(true);
     t.LabelHlaseni->setFont(font);
@@ -69,6 +82,21 @@ ToolBar BuildToolBar(QWidget *parent)
     t.CGauge->setGeometry(740, 10, 250, 20);
     t.CGauge->hide();
     return t;
+}
+
+void FitDeviceButtons(const ToolBar &toolBar)
+{
+    int left = DeviceLeft;
+    for (QPushButton *button : {toolBar.ButtonRead, toolBar.ButtonVerify, toolBar.ButtonProgram}) {
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));  // the access key's mark takes no room
+        const int width = std::max({DeviceWidth, button->sizeHint().width(),
+                                    button->fontMetrics().horizontalAdvance(caption) + 2 * CaptionPadding});
+        button->setGeometry(left, button->y(), width, button->height());
+        left += width + DeviceGap;
+    }
+    QLabel *status = toolBar.LabelHlaseni;
+    status->move(std::max(StatusLeft, left), status->y());
 }
 
 }  // namespace korvane::app

@@ -32,4 +32,9 @@ inline constexpr int ToolBarHeight = 40;
 
 [[nodiscard]] ToolBar BuildToolBar(QWidget *parent);
 
+// The device buttons widen to their captions of the current language, with
+// room on both sides, and stay in one row; the status label moves along if
+// they need more than the design's room.
+void FitDeviceButtons(const ToolBar &toolBar);
+
 }  // namespace korvane::app

@@ -30,6 +30,9 @@ constexpr int TestWidth = LiveDataArea::DesignWidth - Margin - 4 * Gap - EngineW
 
 constexpr int BannerTop = 234;
 constexpr int BannerHeight = 32;
+// Room between a banner's text and its coloured edge; a longer text widens
+// the banner rather than touching it.
+constexpr int BannerPadding = 6;
 constexpr int ConnectionWidth = 220;
 // The version message is long in German and French; it takes the rest of the row.
 constexpr int VersionWidth = LiveDataArea::DesignWidth - 2 * Margin - ConnectionWidth - Gap;
@@ -102,6 +105,7 @@ LiveDataArea::LiveDataArea(QWidget *parent) : QWidget(parent)
     m_connection->setObjectName(QStringLiteral("LabelSpojeni"));
     m_connection->setGeometry(Margin, BannerTop, ConnectionWidth, BannerHeight);
     m_connection->setAlignment(Qt::AlignCenter);
+    m_connection->setMargin(BannerPadding);
     m_connection->setFont(BannerFont(this));
     SetBackground(m_connection, ToQColor(link::Colour::Red));
 
@@ -109,6 +113,7 @@ LiveDataArea::LiveDataArea(QWidget *parent) : QWidget(parent)
     m_version->setObjectName(QStringLiteral("LabelVersion"));
     m_version->setGeometry(Margin + ConnectionWidth + Gap, BannerTop, VersionWidth, BannerHeight);
     m_version->setAlignment(Qt::AlignCenter);
+    m_version->setMargin(BannerPadding);
     m_version->setFont(BannerFont(this));
     SetBackground(m_version, ToQColor(link::Colour::White));
     SetForeground(m_version, Purple);

@@ -25,6 +25,7 @@ class WindowE2ETest : public WindowFixture {
 protected:
     bool statusShown() const { return window->findChild<QLabel *>(QStringLiteral("LabelHlaseni"))->isVisible(); }
     bool noConnection() const { return window->findChild<QLabel *>(QStringLiteral("LabelSpojeni"))->isVisible(); }
+    QLabel *versionLabel() const { return window->findChild<QLabel *>(QStringLiteral("LabelVersion")); }
 
     // A parameter set unlike the window's start-up defaults.
     static ConfigImage UnitImage()
@@ -62,10 +63,16 @@ TEST_F(WindowE2ETest, ReadShowsTheUnitsValuesThenProgramSendsOnlyTheEdit)
     open(QString::fromStdString(unit.path()));
     EXPECT_TRUE(dialogs.messages.isEmpty());
     ASSERT_TRUE(tickUntil([&] { return !noConnection(); })) << "the unit's live data never arrived";
+    // The bar under the live data is never an empty box while a unit answers.
+    EXPECT_TRUE(versionLabel()->isVisible());
+    EXPECT_EQ(versionLabel()->text(), QStringLiteral("Unit: layout 35"));
 
     window->pageControl()->setCurrentIndex(pages::RuznePage);
     window->menu().MenuRead->trigger();
     ASSERT_TRUE(tickUntil([&] { return status() == QStringLiteral("Verify: OK"); })) << status().toStdString();
+    // The simulated unit's own header, once the read has brought it.
+    EXPECT_TRUE(tickUntil([&] { return versionLabel()->text() == QStringLiteral("Unit: KSU12, layout 35"); }))
+        << versionLabel()->text().toStdString();
     EXPECT_TRUE(SameParameters(window->image(), unitImage));
     EXPECT_EQ(window->findChild<QLineEdit *>(QStringLiteral("EditOmez1"))->text(), QLocale().toString(9500));
     EXPECT_TRUE(dialogs.questions.isEmpty()) << "a read never asks for defaults";

@@ -123,6 +123,20 @@ TEST_F(WindowPrintTest, PrintedOrFailedGivesBackTabsAndFeatureHiddenControls)
     }
 }
 
+TEST_F(WindowPrintTest, FailedPrintShowsTheErrorInsteadOfTheHeader)
+{
+    open();
+    window->MenuLanguageClick(lang::German);
+    window->setPrintTarget([](const QImage &) { return false; });
+    window->SpeedButtonPrintClick();
+    // Red and held like a failed transfer.
+    const std::string error = lang::MessageText(lang::TextId::PrintError, lang::German);
+    EXPECT_EQ(header()->palette().color(QPalette::Window), QColor(Qt::red));
+    ticks(199);
+    EXPECT_TRUE(header()->isVisible());
+    EXPECT_EQ(header()->text().toStdString(), error);
+}
+
 TEST_F(WindowPrintTest, NoPrinterIsReportedAndTheLayoutRestored)
 {
     // Only where no printer is set up: the test must never print on paper.

@@ -183,6 +183,16 @@ inline constexpr std::array<TextRow, TextCount> MessageRows{{
       "Druckfehler!",
       "Erreur d'impression !",
       "Chyba tisku!"}},
+    {TextId::Unit,
+     {"Unit: ",
+      "Steuergerät: ",
+      "Boîtier : ",
+      "Jednotka: "}},
+    {TextId::UnitLayout,
+     {"layout ",
+      "Parameterversion ",
+      "version des paramètres ",
+      "verze parametrů "}},
 }};
 
 consteval bool RowsInIdOrder()

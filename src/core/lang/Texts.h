@@ -47,6 +47,8 @@ enum class TextId {
     BaseAdvance,
     IapToTp,
     PrintError,  // the printout failed or no printer is set up
+    Unit,        // the version label while the layouts match: "Unit: " ...
+    UnitLayout,  // ... the firmware text and ", ", then "layout " and its number
     Count
 };
 

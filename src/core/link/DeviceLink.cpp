@@ -131,6 +131,14 @@ void DeviceLink::ShowPrintHeader(std::string header)
     m_statusHold = StatusHoldTicks;
 }
 
+void DeviceLink::ShowPrintFailure()
+{
+    SetStatus(lang::TextId::PrintError, false, Colour::Red);
+    m_status.visible = true;
+    m_status.gaugeVisible = false;
+    m_statusHold = StatusHoldTicks;
+}
+
 void DeviceLink::HideStatus()
 {
     m_status.visible = false;
@@ -193,7 +201,13 @@ void DeviceLink::HandleMonitorFrame(std::span<const std::uint8_t, FrameSize> fra
         return;
     }
     m_linkWatch = 0;
-    MonitorReadout readout = DecodeMonitorFrame(frame, m_host.monitorInputs());
+    MonitorInputs inputs = m_host.monitorInputs();
+    // The unit's own header, as a transfer read it; a header in the image may
+    // come from a file or from another unit.
+    if (m_versionTexts) {
+        inputs.unitFirmware = m_versionTexts->version;
+    }
+    MonitorReadout readout = DecodeMonitorFrame(frame, inputs);
     m_monitorValues = readout.values;
     m_monitorReadout = std::move(readout);
 }

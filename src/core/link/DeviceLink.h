@@ -89,6 +89,9 @@ public:
     // The printout's header in the status label on white, held like a
     // status, the gauge hidden; the next status text replaces it.
     void ShowPrintHeader(std::string header);
+    // The printout failed: its error replaces the header, red and held like
+    // a failed transfer, so the page does not look printed.
+    void ShowPrintFailure();
 
     // One 55 ms tick: receive, time-out or idle step, status hold, link watch.
     void tick();

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 namespace korvane::link {
 
@@ -285,7 +287,36 @@ std::string Correction(const char *prefix, std::uint16_t tenths)
     return prefix + Format("%4.1f", static_cast<double>(static_cast<float>(tenths) * 0.1f)) + " %";
 }
 
-void DecodeRest(Frame frame, const Words &words, MonitorReadout &out)
+// A header holds raw bytes: control characters would show as boxes, and the
+// unit pads short names with blanks.
+std::string Printable(std::string_view raw)
+{
+    std::string text;
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            text += c;
+        }
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// "Unit: <firmware>, layout 35", or "Unit: layout 35" before any transfer
+// has read the unit's header.
+std::string UnitText(const Words &words, std::string_view firmware, std::uint8_t layout)
+{
+    std::string text = words(TextId::Unit);
+    if (const std::string name = Printable(firmware); !name.empty()) {
+        text += name + ", ";
+    }
+    return text + words(TextId::UnitLayout) + std::to_string(layout);
+}
+
+void DecodeRest(Frame frame, const MonitorInputs &inputs, const Words &words, MonitorReadout &out)
 {
     out.corrCoolant.text = Correction("TW correction= ", U16(frame, at::CorrCoolant));
     out.corrAir.text = Correction("AT correction=", U16(frame, at::CorrAir));
@@ -302,6 +333,7 @@ void DecodeRest(Frame frame, const Words &words, MonitorReadout &out)
         out.version.text = words(TextId::UnitVersionMismatch);
     } else {
         out.version.colour = Colour::White;
+        out.version.text = UnitText(words, inputs.unitFirmware, frame[at::LayoutVersion]);
     }
 
     out.gear.text = Format("%s= %d ", words(TextId::Gear).c_str(), frame[at::Gear]);
@@ -393,7 +425,7 @@ MonitorReadout DecodeMonitorFrame(std::span<const std::uint8_t, FrameSize> frame
     DecodeInjection(frame, words, out);
     DecodeSensors(frame, inputs, words, out);
     DecodeStatus(frame, inputs, words, out);
-    DecodeRest(frame, words, out);
+    DecodeRest(frame, inputs, words, out);
     DecodeNumbers(frame, out.numbers);
     std::copy(frame.begin(), frame.end(), out.frame.begin());
     return out;

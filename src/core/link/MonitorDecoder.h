@@ -30,6 +30,9 @@ struct MonitorInputs {
     bool extendedMonitor = false;      // "Extended Monitor" check box
     bool n2oEnabled = false;           // "N2O Enabled" check box
     std::uint8_t language = 0;
+    // The unit's firmware text as a transfer read it from the unit's header;
+    // empty until then.
+    std::string unitFirmware;
 };
 
 // Values kept from the last accepted frame for the marker, the tools and the tick.
@@ -106,8 +109,8 @@ struct MonitorReadout {
     LabelView servoDesired, servoMeasured;
     LabelView fallSensor, blocking, clutch, startLimiter, tachoLambda, cooling, n2o;
     LabelView corrCoolant, corrAir, corrPressure, corrStart, corrVoltage;
-    // version: red with the mismatch message, or white with an empty text so
-    // that a cleared mismatch does not leave its message behind.
+    // version: red with the mismatch message, or white naming the unit's
+    // firmware and layout, so that a cleared mismatch leaves nothing behind.
     LabelView version, gear, programCount;
     LabelView test[8];
     bool n2oVisible = false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace korvane::link {
 namespace {
@@ -298,15 +299,27 @@ TEST(MonitorDecoderTest, GermanUsesTranslatedPrefixesAndWords)
     EXPECT_EQ(readout.version.colour, Colour::Red);
 }
 
-TEST(MonitorDecoderTest, VersionMatchLeavesAnEmptyWhiteLabel)
+TEST(MonitorDecoderTest, VersionMatchNamesTheUnitOnWhite)
 {
-    const auto match = Decode(FrameBuilder());
-    EXPECT_FALSE(match.versionMismatch);
-    EXPECT_EQ(match.version.colour, Colour::White);
-    EXPECT_TRUE(match.version.text.empty());
-
-    const auto mismatch = Decode(FrameBuilder().U8(100, 0x24));
+    const std::tuple<std::uint8_t, std::string, std::string> cases[] = {
+        {0, "UNT42", "Unit: UNT42, layout 35"},
+        {1, "UNT42", "Steuergerät: UNT42, Parameterversion 35"},
+        {2, "UNT42", "Boîtier : UNT42, version des paramètres 35"},
+        {3, "UNT42", "Jednotka: UNT42, verze parametrů 35"},
+        {0, "", "Unit: layout 35"},  // no header read yet
+        {0, std::string(" Race\tMap 2\0\x7f ", 14), "Unit: RaceMap 2, layout 35"},  // raw header bytes
+    };
+    MonitorInputs inputs;
+    for (const auto &[language, firmware, shown] : cases) {
+        inputs.language = language;
+        inputs.unitFirmware = firmware;
+        const auto match = Decode(FrameBuilder(), inputs);
+        EXPECT_EQ(match.version.colour, Colour::White);
+        EXPECT_EQ(match.version.text, shown);
+    }
+    const auto mismatch = Decode(FrameBuilder().U8(100, 0x24), inputs);
     EXPECT_TRUE(mismatch.versionMismatch);
+    EXPECT_EQ(mismatch.version.colour, Colour::Red);
     EXPECT_EQ(mismatch.version.text, "Unmatched version of PC and Ignition programs!");
 }
 
