@@ -7,7 +7,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTextTable>
 
 #include <algorithm>
 #include <cmath>
@@ -23,21 +22,6 @@ namespace {
 constexpr double EdgeTolerance = 0.5;
 // Leader dots keep this far from the title and the number.
 constexpr double LeaderGap = 4.0;
-
-// The block whose first lines must share a heading's page: the next one, or
-// for a table its first row below the header, as the header alone repeats
-// on the next page anyway.
-QTextBlock Follower(const QTextBlock &heading)
-{
-    const QTextBlock next = heading.next();
-    if (!next.isValid())
-        return next;
-    if (const QTextTable *table = QTextCursor(next).currentTable()) {
-        const int row = std::min(table->format().headerRowCount(), table->rows() - 1);
-        return table->cellAt(row, 0).firstCursorPosition().block();
-    }
-    return next;
-}
 
 bool IsHeading(const QTextBlock &block)
 {
@@ -61,7 +45,9 @@ int FirstLinePage(const QTextDocument &document, const QTextBlock &block)
 
 bool Stranded(const QTextDocument &document, const QTextBlock &heading)
 {
-    const QTextBlock follower = Follower(heading);
+    // A table counts by its first cell: the layout itself moves a header row
+    // that would end a page to the next, with the rows below it.
+    const QTextBlock follower = heading.next();
     if (!follower.isValid() || follower.layout()->lineCount() == 0)
         return false;
     const int lines = std::min(LinesKeptWithHeading, follower.layout()->lineCount());

@@ -121,7 +121,8 @@ void DrawLeaders(QPainter &painter, const QList<Leader> &leaders, int page)
     for (const Leader &leader : leaders) {
         if (leader.page != page)
             continue;
-        for (double x = std::ceil(leader.left / LeaderStep) * LeaderStep; x + LeaderStep / 2 <= leader.right; x += LeaderStep)
+        const double first = std::ceil(leader.left / LeaderStep) * LeaderStep;
+        for (double x = first; x + LeaderStep / 2 <= leader.right; x += LeaderStep)
             painter.drawText(QPointF(x, leader.y), QStringLiteral("."));
     }
 }

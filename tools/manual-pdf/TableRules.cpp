@@ -126,11 +126,9 @@ void SetRuleBrush(QTextFrame *frame, const QBrush &brush)
     }
 }
 
-// The layout fills a rule cell by cell, and a rule between two cells once
-// for each of them, the two a little apart: such a rule came out wider than
-// the table's outer ones. Rules whose bands overlap are one rule here, on
-// the middle of the two, and its pieces one line without seams.
-QList<QLineF> JoinedLines(const QList<QRectF> &rules)
+}  // namespace
+
+QList<QLineF> RuleLines(const QList<QRectF> &rules)
 {
     struct Piece {
         double at;  // across the rule: its middle
@@ -151,7 +149,8 @@ QList<QLineF> JoinedLines(const QList<QRectF> &rules)
             while (end < pieces.size() && pieces[end].at - pieces[first].at < RuleWidth)
                 ++end;
             const double at = (pieces[first].at + pieces[end - 1].at) / 2;
-            std::sort(pieces.begin() + static_cast<std::ptrdiff_t>(first), pieces.begin() + static_cast<std::ptrdiff_t>(end),
+            const auto begin = pieces.begin();
+            std::sort(begin + static_cast<std::ptrdiff_t>(first), begin + static_cast<std::ptrdiff_t>(end),
                       [](const Piece &a, const Piece &b) { return a.from < b.from; });
             for (std::size_t i = first; i < end;) {
                 double from = pieces[i].from;
@@ -166,8 +165,6 @@ QList<QLineF> JoinedLines(const QList<QRectF> &rules)
     }
     return lines;
 }
-
-}  // namespace
 
 QList<QRectF> TableRules(QTextDocument &document, const QRectF &slice)
 {
@@ -202,7 +199,7 @@ void StrokeRules(QPainter &painter, const QList<QRectF> &rules)
     pen.setCapStyle(Qt::FlatCap);
     painter.save();
     painter.setPen(pen);
-    for (const QLineF &line : JoinedLines(rules))
+    for (const QLineF &line : RuleLines(rules))
         painter.drawLine(line);
     painter.restore();
 }

@@ -8,6 +8,7 @@
 // stroked instead.
 
 #include <QColor>
+#include <QLineF>
 #include <QList>
 #include <QRectF>
 
@@ -27,6 +28,13 @@ inline const QColor RuleColour(0x99, 0x99, 0x99);
 // Shows or hides the rules of every table without moving anything: hidden,
 // the layout leaves their room empty.
 void ShowTableRules(QTextDocument &document, bool show);
+
+// The rules as lines along their middles. The layout fills a rule cell by
+// cell, and a rule between two cells once for each of them, the two a
+// little apart, so that such a rule came out wider than the outer ones:
+// rules whose bands overlap are one line here, on the middle of the two,
+// and a rule's pieces one line without seams.
+[[nodiscard]] QList<QLineF> RuleLines(const QList<QRectF> &rules);
 
 // Strokes each rule along its length, RuleWidth wide, in RuleColour.
 void StrokeRules(QPainter &painter, const QList<QRectF> &rules);
