@@ -1,6 +1,8 @@
 #include "ManualDocument.h"
 
 #include "ManualFonts.h"
+#include "ManualLinks.h"
+#include "TableRules.h"
 
 #include <QBrush>
 #include <QColor>
@@ -23,7 +25,6 @@ namespace korvane::manualpdf {
 
 namespace {
 
-const QColor RuleColour(0x99, 0x99, 0x99);
 const QColor HeaderColour(0xE8, 0xE8, 0xE8);
 const QColor CodeColour(0xF2, 0xF2, 0xF2);
 
@@ -80,7 +81,7 @@ void FormatTable(QTextTable &table)
     QTextTableFormat format = table.format();
     format.setCellPadding(CellPadding);
     format.setCellSpacing(0);
-    format.setBorder(0.75);
+    format.setBorder(RuleWidth);
     format.setBorderBrush(RuleColour);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setBorderCollapse(true);
@@ -173,7 +174,7 @@ QStringList LoadManual(QTextDocument &document, const QString &path, const QSize
     PinFonts(document);
     FormatBlocks(document);
     FormatTables(document.rootFrame());
-    return FitImages(document, pageBody.width());
+    return FitImages(document, pageBody.width()) + ResolveLinks(document, pageBody.width());
 }
 
 }  // namespace korvane::manualpdf

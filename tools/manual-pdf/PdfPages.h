@@ -18,7 +18,10 @@ namespace korvane::manualpdf {
 [[nodiscard]] QSizeF PageBody(const QPageLayout &layout);
 
 // Writes every page of document, laid out for PageBody(layout), to a PDF at
-// path with "page / pages" at the foot of each. Empty on success, else why not.
+// path with "page / pages" at the foot of each: headings kept with what
+// follows them, the contents numbered and linked to their chapters, table
+// rules stroked at one width. The document keeps the page breaks and
+// numbers it was given. Empty on success, else why not.
 [[nodiscard]] QString WritePdf(QTextDocument &document, const QPageLayout &layout, const QString &path,
                                const QString &title);
 
