@@ -2,10 +2,12 @@
 
 #include "../model/TempDir.h"
 #include "settings/ConfigFolder.h"
+#include "settings/SnapshotFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 namespace korvane::settings {
 namespace {
@@ -154,6 +156,50 @@ TEST(ConfigFolder, WritingThroughALinkKeepsTheLink)
     ASSERT_TRUE(WriteConfigFile(dir / "Korvane" / "Korvane.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Korvane" / "Korvane.ini"));
     EXPECT_EQ(ReadWholeFile(dir / "kept.ini"), "new");
+}
+
+// A link whose file is gone is written through as well, or the save fails;
+// either way the link stays.
+TEST(ConfigFolder, ALinkToAMissingFileIsWrittenThroughOrReported)
+{
+    const struct {
+        const char *linkTo;  // from the folder "Korvane"; "~" stands for the temporary folder
+        const char *written; // the file that gets the content; empty: the save fails
+    } cases[] = {
+        {"~/kept.ini", "kept.ini"},
+        {"../kept.ini", "kept.ini"},
+        {"second", "kept.ini"},  // a link to a link, "second" pointing at ~/kept.ini
+        {"~/absent/kept.ini", ""},
+        {"loop", ""},            // "loop" points back at the link
+    };
+    const std::function<bool(const std::filesystem::path &, std::string *)> writers[] = {
+        [](const std::filesystem::path &path, std::string *error) { return SaveBasicSettings(path, Current(), error); },
+        [](const std::filesystem::path &path, std::string *error) { return SaveSnapshot(path, {}, {}, error); },
+    };
+    for (const auto &write : writers) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(c.linkTo);
+            const TempDir dir;
+            const auto folder = dir / "Korvane";
+            const auto link = folder / "Korvane.ini";
+            std::filesystem::create_directory(folder);
+            std::filesystem::create_symlink(dir / "kept.ini", folder / "second");
+            std::filesystem::create_symlink(link, folder / "loop");
+            const std::string target = c.linkTo;
+            std::filesystem::create_symlink(target.starts_with("~") ? dir.path().string() + target.substr(1) : target,
+                                            link);
+            std::string error;
+            const bool saved = write(link, &error);
+            EXPECT_EQ(saved, *c.written != '\0') << error;
+            EXPECT_EQ(error.empty(), saved);
+            EXPECT_TRUE(std::filesystem::is_symlink(link));
+            if (saved && *c.written != '\0') {
+                EXPECT_FALSE(ReadWholeFile(dir / c.written).empty());
+            }
+            EXPECT_FALSE(std::filesystem::exists(dir / "absent"));
+            EXPECT_EQ(std::filesystem::is_symlink(folder / "second") + std::filesystem::is_symlink(folder / "loop"), 2);
+        }
+    }
 }
 
 }  // namespace
