@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace korvane::settings {
 
@@ -225,7 +226,11 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         if (!m_lines.empty() && !Trim(m_lines.back().text).empty()) {
             added.push_back({{}, crlf});
         }
-        added.push_back({"[" + std::string(section) + "]", crlf});
+        // Appended rather than `"[" + std::string(...)`, on which GCC 12 at
+        // -O3 warns of an overlapping copy (-Wrestrict) that cannot happen.
+        std::string header(1, '[');
+        header.append(section).append(1, ']');
+        added.push_back({std::move(header), crlf});
         insertAt = m_lines.size();
     }
     added.push_back({std::string(key) + "=" + clean, crlf});
