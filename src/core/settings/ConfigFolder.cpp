@@ -78,7 +78,8 @@ bool WriteConfigFile(const std::filesystem::path &path, std::string_view content
             return fail("cannot follow " + target.string(), linkError);
         }
         if (hops == 40) {
-            return fail("cannot follow " + path.string(), std::make_error_code(std::errc::too_many_symbolic_link_levels));
+            return fail("cannot follow " + path.string(),
+                        std::make_error_code(std::errc::too_many_symbolic_link_levels));
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
