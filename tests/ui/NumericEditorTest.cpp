@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace korvane::ui {
 namespace {
 
@@ -81,6 +83,27 @@ TEST_F(NumericEditorTest, RejectedTextKeepsThePreviousValue)
     editor.setMaximum(60);
     EXPECT_EQ(editor.storedValue(), 60);
     EXPECT_EQ(editor.edit()->text(), QStringLiteral("60"));
+}
+
+TEST_F(NumericEditorTest, BothLimitsCanBeTypedOnePastIsRejected)
+{
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    const struct {
+        int minimum;
+        int maximum;
+    } ranges[] = {{0, 250}, {-60, 60}, {900, 25000}, {-32768, 32767}};
+    for (const auto &r : ranges) {
+        NumericEditor editor(QStringLiteral("Omez1"), Origin::Form);
+        editor.setRange(r.minimum, r.maximum);
+        const int middle = r.minimum / 2 + r.maximum / 2;
+        for (const auto &[typed, taken] : {std::pair{r.minimum, r.minimum}, std::pair{r.maximum, r.maximum},
+                                           std::pair{r.minimum - 1, middle}, std::pair{r.maximum + 1, middle}}) {
+            editor.setValue(middle);
+            editor.edit()->clear();
+            QTest::keyClicks(editor.edit(), NumericEditor::FormatValue(typed));
+            EXPECT_EQ(editor.value(), taken) << typed;
+        }
+    }
 }
 
 TEST_F(NumericEditorTest, ArrowsStepWithoutWrappingAndReportEveryClick)

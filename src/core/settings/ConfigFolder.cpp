@@ -47,24 +47,37 @@ std::filesystem::path MarkerFile()
 
 bool WriteConfigFile(const std::filesystem::path &path, std::string_view content, std::string *error)
 {
-    std::filesystem::path target = path;
-    std::error_code linkError;
-    if (std::filesystem::is_symlink(path, linkError)) {
-        // Renaming over the link would replace it with a plain file.
-        target = std::filesystem::weakly_canonical(path, linkError);
-        if (linkError) {
-            target = path;
-        }
-    }
-    std::error_code folderError;
-    if (target.has_parent_path()) {
-        std::filesystem::create_directories(target.parent_path(), folderError);
-    }
-    if (folderError) {
+    const auto fail = [error](const std::string &what, const std::error_code &code) {
         if (error != nullptr) {
-            *error = "cannot create " + target.parent_path().string() + ": " + folderError.message();
+            *error = what + ": " + code.message();
         }
         return false;
+    };
+    std::error_code folderError;
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path(), folderError);
+    }
+    if (folderError) {
+        return fail("cannot create " + path.parent_path().string(), folderError);
+    }
+    // Renaming over a link would replace it with a plain file, so the file it
+    // names is written instead, also where that file does not exist yet. Its
+    // folder is the user's business: a missing one is reported, not created.
+    std::filesystem::path target = path;
+    for (int hops = 0;; ++hops) {
+        std::error_code linkError;
+        if (!std::filesystem::is_symlink(target, linkError)) {
+            break;
+        }
+        const std::filesystem::path next = std::filesystem::read_symlink(target, linkError);
+        if (linkError) {
+            return fail("cannot follow " + target.string(), linkError);
+        }
+        if (hops == 40) {
+            return fail("cannot follow " + path.string(),
+                        std::make_error_code(std::errc::too_many_symbolic_link_levels));
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
     }
     return model::WriteFileAtomically(target, content, error);
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace korvane::settings {
 
@@ -13,13 +14,15 @@ namespace {
 
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
 
+// A CR at the end goes like a blank: the last line of a file without a final
+// line feed keeps it, and once a save appends a line it ends that line.
 std::string_view Trim(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
+    const std::size_t last = text.find_last_not_of(" \t\r");
+    if (first == std::string_view::npos || last == std::string_view::npos) {
         return {};
     }
-    const std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
@@ -65,14 +68,60 @@ Parsed ParseLine(std::string_view line)
     return {Parsed::Key, key, Trim(text.substr(equals + 1))};
 }
 
-// Cuts at most to length bytes, never inside a UTF-8 sequence.
+bool IsContinuation(unsigned byte)
+{
+    return (byte & 0xC0u) == 0x80u;
+}
+
+// The length of the valid UTF-8 sequence that starts at text[0], or 0.
+std::size_t Utf8SequenceAt(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) -> unsigned {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u;
+    };
+    const unsigned lead = byte(0);
+    std::size_t length = 0;
+    unsigned low = 0x80;  // the range of the second byte, narrowed against overlong forms and surrogates
+    unsigned high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (!IsContinuation(byte(i))) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// Cuts to length bytes, or up to three fewer where the cut would split a
+// UTF-8 character. Bytes that only look like the tail of one (most letters of
+// Latin-1 or CP1250 do) are no reason to step back.
 std::string_view Cut(std::string_view value, std::size_t length)
 {
     if (value.size() <= length) {
         return value;
     }
-    while (length > 0 && (static_cast<unsigned char>(value[length]) & 0xC0u) == 0x80u) {
-        --length;
+    for (std::size_t back = 1; back <= 3 && back <= length; ++back) {
+        if (!IsContinuation(static_cast<unsigned char>(value[length - back]))) {
+            if (Utf8SequenceAt(value.substr(length - back)) > back) {
+                length -= back;
+            }
+            break;
+        }
     }
     return value.substr(0, length);
 }
@@ -159,6 +208,9 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
             c = ' ';
         }
     }
+    // Blanks around a value are not read back; kept, they would pile up
+    // behind those already after "=" on every save.
+    clean = Trim(clean);
     const bool crlf = newLineEnd().size() == 2;
 
     std::size_t insertAt = std::string::npos;
@@ -174,7 +226,11 @@ void IniFile::setValue(std::string_view section, std::string_view key, std::stri
         if (!m_lines.empty() && !Trim(m_lines.back().text).empty()) {
             added.push_back({{}, crlf});
         }
-        added.push_back({"[" + std::string(section) + "]", crlf});
+        // Appended rather than `"[" + std::string(...)`, on which GCC 12 at
+        // -O3 warns of an overlapping copy (-Wrestrict) that cannot happen.
+        std::string header(1, '[');
+        header.append(section).append(1, ']');
+        added.push_back({std::move(header), crlf});
         insertAt = m_lines.size();
     }
     added.push_back({std::string(key) + "=" + clean, crlf});

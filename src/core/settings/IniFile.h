@@ -3,7 +3,8 @@
 // A plain INI file that a person may edit by hand: "[Section]" headers and
 // "key=value" lines. Section and key names match without regard to letter
 // case, the first of duplicate keys wins, and values are taken as written
-// (no escapes, no quotes, no list splitting), blanks around them trimmed.
+// (no escapes, no quotes, no list splitting), blanks (and a CR at the end)
+// around them trimmed.
 // Setting a value rewrites the line that holds it in place or appends a new
 // line at the end of its section; every other line (comments, blank lines,
 // unknown sections and keys) is kept byte for byte.
@@ -27,7 +28,8 @@ public:
 
     // nullopt when the section or key is missing.
     [[nodiscard]] std::optional<std::string> value(std::string_view section, std::string_view key) const;
-    // Line breaks in value would start new lines of the file; they become blanks.
+    // Line breaks in value would start new lines of the file; they become
+    // blanks. Blanks at its ends are dropped, as reading drops them.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
 
     [[nodiscard]] std::string text() const;

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+#include <set>
+#include <vector>
+
 namespace korvane::pages {
 namespace {
 
@@ -38,6 +42,32 @@ TEST(Visibility, DisplayChoicesFollowTheType)
         ClearDisplayChoices(image);
         EXPECT_EQ(image[Offset::TempDisplay], c.keepsTemperature ? 1 : 0) << int(c.type);
         EXPECT_EQ(image[Offset::GearDisplay], c.keepsGear ? 1 : 0) << int(c.type);
+    }
+}
+
+TEST(Visibility, EveryTypeCodeOffersItsOwnDisplayChoices)
+{
+    const std::set<int> temperatureTypes{17, 18, 27};
+    const std::set<int> gearTypes{11, 12, 13, 14, 15, 16, 20, 25, 26};
+    std::vector<int> codes(29);
+    std::iota(codes.begin(), codes.end(), 0);
+    codes.insert(codes.end(), {29, 255});
+    for (const int code : codes) {
+        const auto type = static_cast<std::uint8_t>(code);
+        const bool temperature = temperatureTypes.contains(code);
+        const bool gear = gearTypes.contains(code);
+        for (const std::uint8_t servo : {0, 1}) {
+            const DisplayChoices choices = AllowedDisplayChoices(type, servo);
+            EXPECT_EQ(choices.temperature, temperature) << code;
+            EXPECT_EQ(choices.gear, gear && servo == 0) << code;
+        }
+        model::ConfigImage image = DefaultImage();
+        image[Offset::BikeType] = type;
+        image[Offset::GearDisplay] = 1;
+        image[Offset::TempDisplay] = 1;
+        ClearDisplayChoices(image);
+        EXPECT_EQ(image[Offset::TempDisplay], temperature ? 1 : 0) << code;
+        EXPECT_EQ(image[Offset::GearDisplay], gear ? 1 : 0) << code;
     }
 }
 

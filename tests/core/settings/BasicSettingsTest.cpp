@@ -2,10 +2,13 @@
 
 #include "../model/TempDir.h"
 #include "settings/ConfigFolder.h"
+#include "settings/SnapshotFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <iterator>
 
 namespace korvane::settings {
 namespace {
@@ -154,6 +157,49 @@ TEST(ConfigFolder, WritingThroughALinkKeepsTheLink)
     ASSERT_TRUE(WriteConfigFile(dir / "Korvane" / "Korvane.ini", "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "Korvane" / "Korvane.ini"));
     EXPECT_EQ(ReadWholeFile(dir / "kept.ini"), "new");
+}
+
+// A link whose file is gone is written through as well, or the save fails;
+// either way every link stays a link.
+TEST(ConfigFolder, ALinkToAMissingFileIsWrittenThroughOrReported)
+{
+    namespace fs = std::filesystem;
+    const struct {
+        std::string linkTo;   // from the folder "Korvane"; "~" stands for the temporary folder
+        std::string written;  // the file that gets the content; empty: the save fails
+    } cases[] = {
+        {"~/kept.ini", "kept.ini"},
+        {"../kept.ini", "kept.ini"},
+        {"second", "kept.ini"},  // a link to a link, "second" pointing at ~/kept.ini
+        {"~/absent/kept.ini", ""},
+        {"loop", ""},  // "loop" points back at the link
+    };
+    const std::function<bool(const fs::path &, std::string *)> writers[] = {
+        [](const fs::path &path, std::string *error) { return SaveBasicSettings(path, Current(), error); },
+        [](const fs::path &path, std::string *error) { return SaveSnapshot(path, {}, {}, error); },
+    };
+    for (std::size_t w = 0; w < std::size(writers); ++w) {
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << (w == 0 ? "settings, " : "snapshot, ") << c.linkTo);
+            const TempDir dir;
+            const auto folder = dir / "Korvane";
+            const auto link = folder / "Korvane.ini";
+            fs::create_directory(folder);
+            fs::create_symlink(dir / "kept.ini", folder / "second");
+            fs::create_symlink(link, folder / "loop");
+            fs::create_symlink(c.linkTo.starts_with("~") ? dir.path().string() + c.linkTo.substr(1) : c.linkTo, link);
+
+            std::string error;
+            const bool saved = writers[w](link, &error);
+            EXPECT_EQ(saved, !c.written.empty()) << error;
+            EXPECT_EQ(error.empty(), saved);
+            if (saved && !c.written.empty()) {
+                EXPECT_FALSE(ReadWholeFile(dir / c.written).empty());
+            }
+            EXPECT_TRUE(fs::is_symlink(link) && fs::is_symlink(folder / "second") && fs::is_symlink(folder / "loop"));
+            EXPECT_FALSE(fs::exists(dir / "absent"));
+        }
+    }
 }
 
 }  // namespace
