@@ -98,7 +98,7 @@ public:
                 break;
             }
             default:
-                text.insert(at, " " + token() + " ");
+                text.insert(at, std::string(1, ' ').append(token()).append(1, ' '));
                 break;
             }
         }

@@ -213,7 +213,8 @@ TEST(ParameterFileRead, KeysInAnyOrderRepeatedAliasedAndMapsBrokenAnywhere)
     bool extMonitor = false;
     std::string text = std::string(Version) + "BIKE 3 unknown 99 words BIKE 4 bike 9\nIGN_1";
     for (int k = 0; k < 150; ++k) {
-        text += (k % 7 == 0 ? "\n" : " ") + std::to_string(k % 61);
+        text += k % 7 == 0 ? '\n' : ' ';
+        text += std::to_string(k % 61);
     }
     text += "\nRPM_IGN_1 1000 2000\n3000 4000 5000 6000 7000 8000 9000 10000 11000 12000 13000 14000 15000";
     text += "\nRPM_JET_B 100 200 300 400 500 600 700 800 900 1000 1100 1200 1300 1400 1599";

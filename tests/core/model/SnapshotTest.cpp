@@ -93,7 +93,8 @@ TEST(SnapshotRead, ShortFileFillsOnlyTheBytesItHolds)
 {
     std::string text;
     for (int i = 0; i < 150; ++i) {
-        text += (i % 10 == 0 ? "\n" : "\t") + std::to_string(i);
+        text += i % 10 == 0 ? '\n' : '\t';
+        text += std::to_string(i);
     }
     ConfigImage image = Filled(0xAA);
     AllFlags flags{1, 1, 1, 1, 1};
