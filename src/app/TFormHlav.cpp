@@ -69,6 +69,7 @@ void TFormHlav::BuildWindow()
     setFont(designFont);
 
     m_menu = BuildMainMenu(*this);
+    m_features = BuildFeatureMenus(*this, m_menu);
     GiveMenuBarAccessKeysFirst(*this);
 
     auto *central = new QWidget(this);

@@ -5,6 +5,7 @@
 // lives in the core; this class renders and forwards.
 
 #include "app/Dialogs.h"
+#include "app/FeatureMenus.h"
 #include "app/MainMenu.h"
 #include "app/ToolBar.h"
 #include "link/DeviceLink.h"
@@ -91,6 +92,7 @@ public:
     [[nodiscard]] pages::PageEditor &pageEditor() { return m_editor; }
     [[nodiscard]] const ui::EditorRegistry &registry() const { return m_registry; }
     [[nodiscard]] const MainMenu &menu() const { return m_menu; }
+    [[nodiscard]] const FeatureMenus &features() const { return m_features; }
     [[nodiscard]] const ToolBar &toolBar() const { return m_toolBar; }
     [[nodiscard]] QTabWidget *pageControl() const { return m_pageControl; }
     [[nodiscard]] ui::RuzneSheet *ruzneSheet() const { return m_ruzne; }
@@ -207,6 +209,7 @@ private:
     Dialogs *m_dialogs = nullptr;
 
     MainMenu m_menu;
+    FeatureMenus m_features;
     ToolBar m_toolBar;
     QTabWidget *m_pageControl = nullptr;
     std::array<QWidget *, 11> m_pages{};

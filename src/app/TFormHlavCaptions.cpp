@@ -66,6 +66,7 @@ void TFormHlav::ApplyCaptions()
     for (std::size_t i = 0; i < m_menu.MenuLanguages.size(); ++i)
         m_menu.MenuLanguages[i]->setChecked(i == m_language);
     setWindowTitle(Q(lang::WindowTitle(m_language)));
+    ApplyFeatureCaptions(m_features, m_language);
     QtTranslation::Apply(m_language);
 
     // Rows name controls by object name; a row without a control here (the
