@@ -24,10 +24,12 @@ class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_config.isValid() && m_work.isValid());
+        ASSERT_TRUE(m_config.isValid() && m_data.isValid() && m_work.isValid());
         m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        m_oldData = qgetenv("XDG_DATA_HOME");
         m_oldWork = QDir::currentPath();
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", m_data.path().toLocal8Bit());
         QDir::setCurrent(m_work.path());
     }
 
@@ -35,6 +37,7 @@ protected:
     {
         window.reset();
         qputenv("XDG_CONFIG_HOME", m_oldConfig);
+        qputenv("XDG_DATA_HOME", m_oldData);
         QDir::setCurrent(m_oldWork);
     }
 
@@ -78,14 +81,18 @@ protected:
     }
 
     [[nodiscard]] QString workPath(const QString &name) const { return m_work.filePath(name); }
+    // $XDG_DATA_HOME of the window: restore points and ride logs go below it.
+    [[nodiscard]] QString dataPath(const QString &name) const { return m_data.filePath(name); }
 
     FakeDialogs dialogs;
     std::unique_ptr<app::TFormHlav> window;
 
 private:
     QTemporaryDir m_config;
+    QTemporaryDir m_data;
     QTemporaryDir m_work;
     QByteArray m_oldConfig;
+    QByteArray m_oldData;
     QString m_oldWork;
 };
 
