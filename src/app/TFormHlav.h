@@ -7,6 +7,7 @@
 #include "app/Dialogs.h"
 #include "app/FeatureMenus.h"
 #include "app/MainMenu.h"
+#include "app/SettingsGroup.h"
 #include "app/ToolBar.h"
 #include "link/DeviceLink.h"
 #include "model/BikeTypes.h"
@@ -30,6 +31,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QTabWidget;
 
@@ -208,6 +210,9 @@ private:
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs = nullptr;
 
+    // Groups of the features beyond [BASIC]; their controllers add themselves
+    // before FormCreate loads the settings.
+    std::vector<SettingsGroup *> m_settingsGroups;
     MainMenu m_menu;
     FeatureMenus m_features;
     ToolBar m_toolBar;

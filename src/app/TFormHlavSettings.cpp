@@ -117,6 +117,8 @@ void TFormHlav::LoadSettings()
     const settings::BasicSettings read = settings::ReadBasicSettings(ini, held);
     WindowSettings::Apply(*this, read);
     m_portMap.loadOverrides(ini);
+    for (SettingsGroup *group : m_settingsGroups)
+        group->loadSettings(ini);
 
     // A snapshot cut short is left out whole rather than mixed into the
     // start-up parameters.
@@ -134,7 +136,16 @@ void TFormHlav::SaveSettings()
     // The parameters must survive a settings file that cannot be written, so
     // the snapshot is written whatever happened to it.
     std::string error;
-    if (!settings::SaveBasicSettings(settings::SettingsFile(), WindowSettings::Held(*this), &error))
+    // A file that exists but cannot be read is left alone and reported.
+    settings::IniLoad load = settings::LoadIniFile(settings::SettingsFile());
+    if (load.ok) {
+        settings::WriteBasicSettings(load.file, WindowSettings::Held(*this));
+        for (const SettingsGroup *group : m_settingsGroups)
+            group->saveSettings(load.file);
+    }
+    if (!load.ok)
+        error = load.error;
+    if (!load.ok || !settings::WriteConfigFile(settings::SettingsFile(), load.file.text(), &error))
         QueueMessage(FileError(Text(lang::TextId::FileOpenError), settings::SettingsFile(), error));
     if (!settings::SaveSnapshot(settings::SnapshotFile(), m_image, m_editor.allFlags(), &error))
         QueueMessage(FileError(Text(lang::TextId::FileOpenError), settings::SnapshotFile(), error));
