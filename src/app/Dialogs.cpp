@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -91,6 +92,20 @@ void QtDialogs::about(QWidget *parent, std::uint8_t language)
     else if (screen != nullptr)
         box.CentreOn(screen->availableGeometry());
     box.exec();
+}
+
+std::optional<double> Dialogs::askNumber(QWidget *, const QString &, double, double, double, int)
+{
+    return std::nullopt;
+}
+
+std::optional<double> QtDialogs::askNumber(QWidget *parent, const QString &prompt, double value, double minimum,
+                                           double maximum, int decimals)
+{
+    bool ok = false;
+    const double number =
+        QInputDialog::getDouble(parent, Title(parent), prompt, value, minimum, maximum, decimals, &ok);
+    return ok ? std::optional<double>(number) : std::nullopt;
 }
 
 }  // namespace korvane::app

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QWidget;
 
@@ -25,6 +26,11 @@ public:
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
     virtual void about(QWidget *parent, std::uint8_t language) = 0;
+    // A number typed by the user, preset to value, within minimum..maximum
+    // with the given decimals; empty when the user cancels. Answerers that
+    // stand in for no user (the command line) cancel.
+    [[nodiscard]] virtual std::optional<double> askNumber(QWidget *parent, const QString &prompt, double value,
+                                                          double minimum, double maximum, int decimals);
 };
 
 // Message boxes and file dialogs of Qt; all modal, so the window's timer
@@ -37,6 +43,8 @@ public:
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] bool openDocument(const QString &path) override;
     void about(QWidget *parent, std::uint8_t language) override;
+    [[nodiscard]] std::optional<double> askNumber(QWidget *parent, const QString &prompt, double value,
+                                                  double minimum, double maximum, int decimals) override;
 };
 
 }  // namespace korvane::app

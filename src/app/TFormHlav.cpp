@@ -1,5 +1,6 @@
 #include "app/TFormHlav.h"
 
+#include "app/TableController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -154,6 +155,12 @@ void TFormHlav::ConnectCommands()
     connect(t.ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
 
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TFormHlav::PageControl1Change);
+
+    m_table = std::make_unique<TableController>(
+        *this, *m_dialogs,
+        TableController::Parts{{m_pages[0], m_pages[1], m_pages[2], m_pages[3], m_pages[4]}, m_mapGroup, m_poloha,
+                               m_servo, statusBar()});
+    m_settingsGroups.push_back(m_table.get());
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)
@@ -236,6 +243,8 @@ void TFormHlav::ShowPage()
         m_ruzne->paintProgHned();
     }
     UpdateVisibility();
+    if (m_table)
+        m_table->showPage();
 }
 
 link::MonitorInputs TFormHlav::monitorInputs() const

@@ -49,6 +49,8 @@ class ServoSheet;
 
 namespace korvane::app {
 
+class TableController;
+
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
     QString device;                        // attached to the current COM number
@@ -95,6 +97,8 @@ public:
     [[nodiscard]] const ui::EditorRegistry &registry() const { return m_registry; }
     [[nodiscard]] const MainMenu &menu() const { return m_menu; }
     [[nodiscard]] const FeatureMenus &features() const { return m_features; }
+    // View > Table editing and Cell colours.
+    [[nodiscard]] TableController *table() const { return m_table.get(); }
     [[nodiscard]] const ToolBar &toolBar() const { return m_toolBar; }
     [[nodiscard]] QTabWidget *pageControl() const { return m_pageControl; }
     [[nodiscard]] ui::RuzneSheet *ruzneSheet() const { return m_ruzne; }
@@ -213,6 +217,7 @@ private:
     // Groups of the features beyond [BASIC]; their controllers add themselves
     // before FormCreate loads the settings.
     std::vector<SettingsGroup *> m_settingsGroups;
+    std::unique_ptr<TableController> m_table;
     MainMenu m_menu;
     FeatureMenus m_features;
     ToolBar m_toolBar;

@@ -2,6 +2,7 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/TableController.h"
 #include "app/QtTranslation.h"
 #include "lang/Captions.h"
 #include "lang/Texts.h"
@@ -114,6 +115,7 @@ void TFormHlav::ApplyCaptions()
     ApplyMessageTexts();
     // The caption beside the map (base advance, IAP -> TP) comes with it.
     UpdateVisibility();
+    m_table->applyLanguage();
 }
 
 }  // namespace korvane::app

@@ -2,6 +2,7 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/TableController.h"
 #include "pages/Pages.h"
 #include "ui/Colours.h"
 #include "ui/KorekceSheet.h"
@@ -188,6 +189,7 @@ void TFormHlav::UpdateMarker()
     if (m_paintedMarker && m_paintedMarker->first == page && m_paintedMarker->second == marker)
         return;
     PaintMarker(marker);
+    m_table->showMarker(marker);
     m_paintedMarker = std::make_pair(page, marker);
 }
 

@@ -33,8 +33,8 @@ MapGroup::MapGroup(GestureSink &sink, EditorRegistry &registry, QWidget *parent)
 {
     setObjectName(QStringLiteral("GroupBoxMap"));
 
-    AddLabel(this, QStringLiteral("LabelMapRpm"), QStringLiteral("RPM"), 13, 16, 30);
-    AddLabel(this, QStringLiteral("LabelMapTps"), QStringLiteral("TPS"), 7, 37, 36);
+    m_gridCaptions << AddLabel(this, QStringLiteral("LabelMapRpm"), QStringLiteral("RPM"), 13, 16, 30);
+    m_gridCaptions << AddLabel(this, QStringLiteral("LabelMapTps"), QStringLiteral("TPS"), 7, 37, 36);
 
     // Row labels end where the edits begin, so texts of any width line up
     // on the right; the marker colours the same box on every row.
@@ -124,10 +124,28 @@ void MapGroup::setEditable(bool editable)
     for (NumericEditor *editor : std::as_const(m_cells))
         editor->setSpinVisible(editable);
     for (SpinArrows *spin : std::as_const(m_columnSpins))
-        SetShown(spin, editable);
+        SetShown(spin, editable && m_gridShown);
     SetShown(m_minus, editable);
     SetShown(m_plus, editable);
     SetShown(m_all, editable);
+}
+
+void MapGroup::setGridShown(bool shown)
+{
+    if (shown == m_gridShown)
+        return;
+    m_gridShown = shown;
+    for (QWidget *widget : std::as_const(m_gridCaptions))
+        SetShown(widget, shown);
+    for (QWidget *widget : std::as_const(m_rowLabels))
+        SetShown(widget, shown);
+    for (QWidget *widget : std::as_const(m_axis))
+        SetShown(widget, shown);
+    for (QWidget *widget : std::as_const(m_cells))
+        SetShown(widget, shown);
+    // The column spin buttons come back only where the map takes edits.
+    for (QWidget *widget : std::as_const(m_columnSpins))
+        SetShown(widget, shown && !m_plus->isHidden());
 }
 
 void MapGroup::setRowTexts(const QStringList &texts)

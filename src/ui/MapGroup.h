@@ -34,6 +34,10 @@ public:
     void setExtraCaption(const QString &caption);
     // Off: the values stay on view, but every means of changing them goes.
     void setEditable(bool editable);
+    // Off: the axis, the cells, their captions and the column spin buttons
+    // give way to a table; the tools below them stay.
+    void setGridShown(bool shown);
+    [[nodiscard]] bool gridShown() const { return m_gridShown; }
     void setRowTexts(const QStringList &texts);
     void showJetMode(bool visible, const QString &text, const QColor &background);
 
@@ -69,6 +73,8 @@ private:
     QLabel *m_jetMode = nullptr;
     NumericEditor *m_extra = nullptr;
     QLabel *m_extraLabel = nullptr;
+    QList<QLabel *> m_gridCaptions;  // "RPM", "TPS"
+    bool m_gridShown = true;
 };
 
 }  // namespace korvane::ui

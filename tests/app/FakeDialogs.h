@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace korvane::test {
@@ -33,6 +34,15 @@ public:
         return documentOpens;
     }
     void about(QWidget *, std::uint8_t language) override { aboutLanguages.push_back(language); }
+    std::optional<double> askNumber(QWidget *, const QString &prompt, double, double, double, int) override
+    {
+        prompts << prompt;
+        if (numbers.empty())
+            return std::nullopt;
+        const std::optional<double> number = numbers.front();
+        numbers.pop_front();
+        return number;
+    }
 
     QStringList messages;
     QStringList questions;
@@ -42,6 +52,8 @@ public:
     QStringList openedDocuments;
     bool documentOpens = true;  // false: no viewer starts
     std::vector<std::uint8_t> aboutLanguages;
+    QStringList prompts;                        // asked by askNumber
+    std::deque<std::optional<double>> numbers;  // its answers; none left: cancel
 };
 
 }  // namespace korvane::test
