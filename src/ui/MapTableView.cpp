@@ -50,6 +50,8 @@ MapTableView::MapTableView(const model::ConfigImage &image, maptools::SheetId sh
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setCornerButtonEnabled(false);
+    // Arrows move within the table; Tab leaves it for the editors around it.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     for (MapTableHeader *header : {m_axisHeader, m_rowHeader}) {
         header->setSectionResizeMode(QHeaderView::Stretch);

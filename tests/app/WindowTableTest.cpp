@@ -106,6 +106,9 @@ TEST_F(WindowTableTest, TableEditingTakesTheFocusAndGivesTheGridBackAsItWas)
     EXPECT_TRUE(group->cell(0, 0)->isHidden());
     EXPECT_FALSE(group->plusButton()->isHidden()) << "the tools under the grid stay";
     EXPECT_FALSE(window->table()->legend()->isHidden());
+    window->MenuLanguageClick(3);
+    EXPECT_TRUE(window->table()->legend()->text().startsWith(
+        QString::fromUtf8(lang::MapToolsText(lang::MapText::KeyLegend1, 3).data())));
 
     window->pageControl()->setCurrentIndex(pages::PolohaPage);
     ASSERT_NE(view(), nullptr) << "a page change keeps the table mode";
