@@ -16,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QStatusBar>
 
 namespace korvane::app {
@@ -249,7 +248,6 @@ void TableController::placeMapTable(std::uint8_t page)
         view->setSheet(sheet);
         view->tableModel()->setRowCaptions(RowCaptions(sheet, *pageWidget));
         applyCompareMarks(view);
-        applyLooks();
     }
     if (view->parentWidget() != pageWidget) {
         // The map group has just moved onto the page; the table lies over it.
