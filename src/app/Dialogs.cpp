@@ -15,15 +15,16 @@ namespace {
 
 const QString ParameterFilter = QStringLiteral("Ignition Parametrs(*.ign)");
 const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString Title(QWidget *parent)
 {
     return parent != nullptr ? parent->window()->windowTitle() : QString();
 }
 
-QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
+QString RunFileDialog(QFileDialog &dialog, const QString &lastFile, const QString &suffix = QStringLiteral("ign"))
 {
-    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!lastFile.trimmed().isEmpty())
         dialog.selectFile(lastFile);
@@ -73,6 +74,15 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
     dialog.setNameFilters({ParameterFilter});
     // QFileDialog asks before it overwrites an existing file.
     return RunFileDialog(dialog, lastFile);
+}
+
+QString QtDialogs::savePdfFileName(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({PdfFilter});
+    return RunFileDialog(dialog, suggested, QStringLiteral("pdf"));
 }
 
 bool QtDialogs::openDocument(const QString &path)

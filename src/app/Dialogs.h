@@ -21,6 +21,14 @@ public:
     // Empty when the user cancels. lastFile presets the chooser.
     [[nodiscard]] virtual QString openFileName(QWidget *parent, const QString &lastFile) = 0;
     [[nodiscard]] virtual QString saveFileName(QWidget *parent, const QString &lastFile) = 0;
+    // A PDF to write (the tune sheet); suggested presets the chooser. Empty,
+    // as for a cancel, where a set of dialogs offers none.
+    [[nodiscard]] virtual QString savePdfFileName(QWidget *parent, const QString &suggested)
+    {
+        (void)parent;
+        (void)suggested;
+        return {};
+    }
     // Hands an existing file to the desktop's viewer; false when none starts.
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
@@ -35,6 +43,7 @@ public:
     [[nodiscard]] YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) override;
     [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
+    [[nodiscard]] QString savePdfFileName(QWidget *parent, const QString &suggested) override;
     [[nodiscard]] bool openDocument(const QString &path) override;
     void about(QWidget *parent, std::uint8_t language) override;
 };

@@ -1,5 +1,7 @@
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -154,6 +156,7 @@ void TFormHlav::ConnectCommands()
     connect(t.ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
 
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TFormHlav::PageControl1Change);
+    m_compare = std::make_unique<CompareController>(*this, *m_dialogs);
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)
@@ -188,6 +191,7 @@ void TFormHlav::FormCreate(const StartOptions &options)
     ShowStatus();
     ReadDiagnosticMarker();
     UpdateVisibility();
+    m_compare->start();
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -205,6 +209,7 @@ void TFormHlav::FormClose()
     ClosePort();
     TakePage();
     NormaliseImage();
+    m_compare->windowClosing();
     SaveSettings();
 }
 
@@ -256,14 +261,16 @@ void TFormHlav::RefreshAfterEdit()
     ShowPage();
     m_link.ProgramAfterChange(m_ruzne->progHned()->isChecked());
     ShowStatus();
+    m_compare->refresh();
 }
 
 void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)
 {
-    Q_UNUSED(label);
     Q_UNUSED(mergeKey);
     if (changed == m_image)
         return;
+    ++m_appliedEdits;
+    m_lastEditLabel = label;
     m_image = changed;
     RefreshAfterEdit();
 }

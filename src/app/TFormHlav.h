@@ -49,6 +49,8 @@ class ServoSheet;
 
 namespace korvane::app {
 
+class CompareController;
+
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
     QString device;                        // attached to the current COM number
@@ -102,6 +104,12 @@ public:
     [[nodiscard]] std::uint8_t language() const { return m_language; }
     // How many take-overs have run; lets a test see a gesture apply exactly once.
     [[nodiscard]] int takeOverCount() const { return m_takeOvers; }
+    // Edits that ApplyEdit applied, and the label of the last: one per step.
+    [[nodiscard]] int appliedEditCount() const { return m_appliedEdits; }
+    [[nodiscard]] const QString &lastEditLabel() const { return m_lastEditLabel; }
+    // The file the file choosers start from.
+    [[nodiscard]] const QString &lastFile() const { return m_lastFile; }
+    [[nodiscard]] CompareController &compare() const { return *m_compare; }
 
 public slots:
     void Timer1Timer();
@@ -242,8 +250,12 @@ private:
     // What the marker last painted, on which page.
     std::optional<std::pair<std::uint8_t, pages::Marker>> m_paintedMarker;
 
+    std::unique_ptr<CompareController> m_compare;
+
     QTimer m_timer;
     int m_takeOvers = 0;
+    int m_appliedEdits = 0;
+    QString m_lastEditLabel;
     bool m_inTick = false;
     bool m_enterMovesFocus = false;
     bool m_closed = false;

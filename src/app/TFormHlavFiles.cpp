@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+
 #include "model/BikeTypes.h"
 #include "model/ParameterFile.h"
 #include "model/SafeFile.h"
@@ -38,6 +40,7 @@ pages::DefaultsAnswer ToAnswer(YesNoCancel answer)
 void TFormHlav::SetFileName(const QString &path)
 {
     m_ruzne->setFileName(path);
+    m_compare->fileNamed(path);
 }
 
 void TFormHlav::MenuNewClick()

@@ -2,6 +2,9 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+#include "app/LinkEvents.h"
+
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
 #include "ui/BarGauge.h"
@@ -25,9 +28,13 @@ void TFormHlav::Timer1Timer()
         return;
     m_inTick = true;
     m_link.tick();
+    // Every controller that follows the link gets the events from here.
+    const LinkEvents events = TakeLinkEvents(m_link);
+    m_compare->linkEvents(events);
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
+    m_compare->refresh();
     m_inTick = false;
 
     for (const lang::TextId id : m_link.takeMessages())
