@@ -1,7 +1,10 @@
 #include "ComparePanel.h"
 
+#include "pages/Pages.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,8 +21,10 @@ namespace {
 enum Role { PageRole = Qt::UserRole, ControlRole, IndexRole, DiffersRole };
 enum Column { NameColumn, ValueColumn, OtherColumn, DeltaColumn, ColumnCount };
 
-constexpr int NumberColumnWidth = 52;
-constexpr int DeltaColumnWidth = 40;
+// Room for "25 000" or "not ticked", and for the column's caption.
+constexpr int ColumnPadding = 14;
+const char *const WidestValue = "not ticked";
+const char *const WidestDelta = "-25 000";
 
 QString Q(const std::string &text)
 {
@@ -86,11 +91,9 @@ ComparePanel::ComparePanel(QWidget *parent) : QDockWidget(parent)
     QHeaderView *header = m_tree->header();
     header->setStretchLastSection(false);
     header->setSectionResizeMode(NameColumn, QHeaderView::Stretch);
-    for (const int column : {ValueColumn, OtherColumn, DeltaColumn}) {
+    for (const int column : {ValueColumn, OtherColumn, DeltaColumn})
         header->setSectionResizeMode(column, QHeaderView::Fixed);
-        header->resizeSection(column, column == DeltaColumn ? DeltaColumnWidth : NumberColumnWidth);
-        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    }
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->addWidget(m_tree, 1);
 
     m_takeCaption = new QLabel(body);
@@ -137,6 +140,13 @@ void ComparePanel::setTexts(const ComparePanelTexts &texts)
 {
     setWindowTitle(texts.title);
     m_tree->setHeaderLabels({texts.parameter, texts.value, texts.otherValue, texts.difference});
+    const QFontMetrics metrics(m_tree->font());
+    const QFontMetrics headerMetrics(m_tree->header()->font());
+    for (const int column : {ValueColumn, OtherColumn, DeltaColumn}) {
+        const int content = metrics.horizontalAdvance(QLatin1String(column == DeltaColumn ? WidestDelta : WidestValue));
+        const int caption = headerMetrics.horizontalAdvance(m_tree->headerItem()->text(column));
+        m_tree->header()->resizeSection(column, std::max(content, caption) + ColumnPadding);
+    }
     m_changedOnly->setText(texts.changedOnly);
     m_takeCaption->setText(texts.takeCaption);
     m_takeEntries->setText(texts.takeEntries);
@@ -181,9 +191,15 @@ void ComparePanel::showEntries(std::span<const history::DiffEntry> entries,
         const std::uint8_t page = it->page;
         const auto end = std::find_if(it, entries.end(), [page](const history::DiffEntry &e) { return e.page != page; });
         const auto differing = std::count_if(it, end, [](const history::DiffEntry &e) { return e.differs(); });
-        QTreeWidgetItem *group = groupItem(page, pageName(page), static_cast<int>(differing));
+        const QString name = pageName(page);
+        QTreeWidgetItem *group = groupItem(page, name, static_cast<int>(differing));
+        // A map's cells and axis points under the map's own name go without it.
+        const QString prefix = pages::IsMapPage(page) ? name + QLatin1Char(' ') : QString();
         for (; it != end; ++it) {
-            auto *row = new QTreeWidgetItem(group, {Q(it->parameter), Q(it->a), Q(it->b), DeltaText(*it)});
+            QString parameter = Q(it->parameter);
+            if (!prefix.isEmpty() && parameter.startsWith(prefix))
+                parameter.remove(0, prefix.size());
+            auto *row = new QTreeWidgetItem(group, {parameter, Q(it->a), Q(it->b), DeltaText(*it)});
             row->setData(NameColumn, PageRole, page);
             row->setData(NameColumn, ControlRole, QString::fromLatin1(it->control.data(), static_cast<qsizetype>(it->control.size())));
             row->setData(NameColumn, IndexRole, it->index);

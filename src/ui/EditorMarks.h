@@ -1,11 +1,12 @@
 #pragma once
 
-// Marks on the editors whose value differs from a compared parameter set: a
-// dark triangle in the editor's top-left corner and the other value as its
-// tooltip. Dark on white and on the green of the operating point, the mark
-// reads in greyscale and beside the green fill, which it never replaces.
-// Only what changes is touched, so showing the same marks again repaints
-// nothing.
+// Marks on the editors whose value differs from a compared parameter set,
+// with the other value as the editor's tooltip: a dark triangle in the
+// top-right corner of an edit field and on the corner of a check box's box
+// or of the model list, a thick dark frame around a radio group. Dark on
+// white and on the green of the operating point, a mark reads in greyscale
+// and beside the green fill, which it never replaces. Only what changes is
+// touched, so showing the same marks again repaints nothing.
 
 #include <QColor>
 #include <QPointer>
@@ -25,7 +26,7 @@ struct EditorMark {
 
 class EditorMarks {
 public:
-    static constexpr int Size = 10;
+    static constexpr int Size = 9;
     static inline const QColor Colour{20, 20, 150};
 
     // Exactly these editors are marked afterwards; the others lose their
@@ -35,13 +36,13 @@ public:
 
     [[nodiscard]] bool isMarked(const QWidget *editor) const;
     [[nodiscard]] std::size_t count() const;
-    // The corner widget of a marked editor, for a look at it; nullptr if unmarked.
+    // The mark of a marked editor, for a look at it; nullptr if unmarked.
     [[nodiscard]] QWidget *cornerOf(const QWidget *editor) const;
 
 private:
     struct Placed {
         QPointer<QWidget> editor;
-        QPointer<QWidget> corner;  // a child of the editor, kept hidden while unmarked
+        QPointer<QWidget> corner;  // a sibling of the editor, kept hidden while unmarked
         QString ownTip;
         bool shown = false;
     };
