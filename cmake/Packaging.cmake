@@ -1,8 +1,5 @@
 # The Debian package: `cpack -G DEB` in a built tree (`make package` does it
 # all). It holds what `cmake --install` installs, below /usr.
-set(KORVANE_MAINTAINER "Korvane maintainers <maintainers@korvane.invalid>"
-  CACHE STRING "Maintainer field of the Debian package")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VENDOR Korvane)

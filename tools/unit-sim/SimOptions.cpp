@@ -79,6 +79,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments)
             result.help = true;
             return result;
         }
+        if (name == "--version") {
+            result.version = true;
+            return result;
+        }
         if (name == "--never-answer") {
             if (!flag(o.faults.neverAnswer)) {
                 return fail(name + " takes no value");
@@ -195,6 +199,7 @@ Options:
   --saving-ms MS            duration of the saving countdown (default 4000)
   --quiet                   no log output
   --help                    show this text and exit
+  --version                 show the version and exit
 
 Faults:
   --never-answer            read every frame, answer none
@@ -211,9 +216,10 @@ Faults:
   --disappear-after N       after the Nth answer has been taken up, close the
                             terminal and exit, like an unplugged adapter
 
-Exit status: 0 on a signal, after --exit-after-seconds or after
---disappear-after; 1 when the terminal, the link, the path file or the image
-cannot be set up; 2 on bad usage.
+Exit status:
+  0   on a signal, after --exit-after-seconds or after --disappear-after
+  1   when the terminal, the link, the path file or the image cannot be set up
+  2   on bad usage
 )";
 }
 
