@@ -37,3 +37,7 @@ install(FILES ${korvane_changelog}.gz DESTINATION ${korvane_doc_dir})
 # For software centres: the AppStream metadata, named after the desktop entry.
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.github.korvane.Korvane.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Notes of lintian that are right as they are, each with its reason.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME korvane)

@@ -30,6 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CheckPackageManuals.cmake)
+# The staged programs lose what strip leaves and Debian's dh_strip removes.
+set(CPACK_KORVANE_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CheckPackageManuals.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/StripPackagePrograms.cmake)
 
 include(CPack)
