@@ -1,6 +1,7 @@
 #pragma once
 
 // korvane [ENGLISH|DEUTSCH|FRENCH|CESKY] [--device PATH] [--simulate]
+// korvane --help | --version
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct CommandLine {
     QString device;                        // --device PATH, attached to the current COM number
     bool simulate = false;                 // --simulate: start a simulated unit on a pty
     bool help = false;
+    bool version = false;
     QString error;                         // unknown option or missing value
 };
 
