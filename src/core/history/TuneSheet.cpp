@@ -51,7 +51,9 @@ SheetCell Plain(std::string text)
 
 std::string Signed(int value)
 {
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
+    std::string text = value > 0 ? std::string(1, '+') : std::string();
+    text += std::to_string(value);
+    return text;
 }
 
 // Header bytes come from the unit and may hold anything.
