@@ -1,15 +1,20 @@
 #include "ui/HistoryDialog.h"
 
 #include "lang/HistoryTexts.h"
+#include "model/BikeTypes.h"
 
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace korvane::ui {
 
@@ -23,28 +28,43 @@ QString Q(std::string_view text)
 }
 
 // Widths from sample texts rather than from the rows: measuring the rows
-// would count the differences of every point.
-void SizeColumns(QTableView &table, std::uint8_t language)
+// would count the differences of every point. Returns the table's width.
+int SizeColumns(QTableView &table, std::uint8_t language)
 {
     const QFontMetrics metrics = table.fontMetrics();
-    const auto width = [&](const QString &sample, int column) {
+    const auto width = [&](int column, const QString &sample) {
         const QString header = table.model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         return std::max(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(header)) + 24;
     };
-    int kindWidth = 0;
+    const auto widest = [&](int column, const auto &samples) {
+        int widest = 0;
+        for (const auto &sample : samples)
+            widest = std::max(widest, width(column, sample));
+        return widest;
+    };
+    std::vector<QString> kinds;
     for (const HistoryTextId id : {HistoryTextId::KindRead, HistoryTextId::KindProgramConfirmed,
                                    HistoryTextId::KindBackup, HistoryTextId::KindAdvice, HistoryTextId::KindOther})
-        kindWidth = std::max(kindWidth, width(Q(lang::HistoryText(id, language)), HistoryTableModel::KindColumn));
-    table.setColumnWidth(HistoryTableModel::TimeColumn, width(QStringLiteral("2026-12-08 13:22:05"), 0));
-    table.setColumnWidth(HistoryTableModel::KindColumn, kindWidth);
-    table.setColumnWidth(HistoryTableModel::ModelColumn,
-                         width(QStringLiteral("Suzuki GSX-R 1000"), HistoryTableModel::ModelColumn));
-    table.setColumnWidth(HistoryTableModel::FirmwareColumn,
-                         width(QStringLiteral("KSU12 v2"), HistoryTableModel::FirmwareColumn));
-    table.setColumnWidth(HistoryTableModel::NoteColumn, 220);
-    table.setColumnWidth(HistoryTableModel::DifferencesColumn,
-                         width(QStringLiteral("0000"), HistoryTableModel::DifferencesColumn));
+        kinds.push_back(Q(lang::HistoryText(id, language)));
+    std::vector<QString> models;
+    for (const std::string_view name : model::BikeListTexts())
+        models.push_back(Q(name).simplified());
+    const int widths[HistoryTableModel::ColumnCount] = {
+        width(HistoryTableModel::TimeColumn, QStringLiteral("2026-12-08 13:22:05")),
+        widest(HistoryTableModel::KindColumn, kinds),
+        widest(HistoryTableModel::ModelColumn, models),
+        width(HistoryTableModel::FirmwareColumn, QStringLiteral("KSU12 v2")),
+        metrics.horizontalAdvance(QLatin1Char('x')) * 24,
+        width(HistoryTableModel::DifferencesColumn, QStringLiteral("0000")),
+        width(HistoryTableModel::FileColumn, QStringLiteral("2026-12-08_13-22-05_program-2.ign")),
+    };
+    int total = 0;
+    for (int column = 0; column < HistoryTableModel::ColumnCount; ++column) {
+        table.setColumnWidth(column, widths[column]);
+        total += widths[column];
+    }
     table.horizontalHeader()->setStretchLastSection(true);
+    return total;
 }
 
 }  // namespace
@@ -55,7 +75,6 @@ HistoryDialog::HistoryDialog(std::vector<history::RestorePoint> points, const mo
 {
     setObjectName(QStringLiteral("HistoryDialog"));
     setWindowTitle(Q(lang::HistoryText(HistoryTextId::HistoryTitle, language)));
-    resize(900, 420);
 
     m_model = new HistoryTableModel(std::move(points), current, language, std::move(storeNote), this);
     m_table = new QTableView(this);
@@ -69,7 +88,11 @@ HistoryDialog::HistoryDialog(std::vector<history::RestorePoint> points, const mo
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    SizeColumns(*m_table, language);
+    const int tableWidth = SizeColumns(*m_table, language);
+    int width = tableWidth + 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width() + 24;
+    if (const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen())
+        width = std::min(width, screen->availableGeometry().width() * 9 / 10);
+    resize(width, 440);
 
     m_open = new QPushButton(Q(lang::HistoryText(HistoryTextId::ButtonOpen, language)), this);
     m_open->setObjectName(QStringLiteral("HistoryOpen"));

@@ -45,7 +45,7 @@ QString ModelName(const std::optional<int> &code)
         return {};
     if (*code >= 0 && *code <= 255) {
         if (const std::optional<int> item = model::BikeTypeToCombo(static_cast<std::uint8_t>(*code)))
-            return Q(model::BikeListTexts()[static_cast<std::size_t>(*item)]);
+            return Q(model::BikeListTexts()[static_cast<std::size_t>(*item)]).simplified();
     }
     return QString::number(*code);
 }
