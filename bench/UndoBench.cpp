@@ -167,7 +167,7 @@ void BM_HistoryDialogWithThousandPoints(benchmark::State &state)
     state.counters["rows_diffed"] = window.dialogs.rowsCounted;
     state.SetLabel("Ctrl+H to the dialog's first paint");
 }
-BENCHMARK(BM_HistoryDialogWithThousandPoints)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryDialogWithThousandPoints)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 // The serial port of the window, with the time of every request it writes.
 class TimedPort final : public link::DevicePort {
@@ -225,8 +225,8 @@ void ReadTiming(benchmark::State &state, bool withPoint)
     state.counters["first_to_last_s"] = spans[spans.size() / 2];
     state.counters["max_first_to_last_s"] = spans.back();
 }
-BENCHMARK_CAPTURE(ReadTiming, without_restore_point, false)->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ReadTiming, with_restore_point, true)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadTiming, without_restore_point, false)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReadTiming, with_restore_point, true)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
