@@ -3,6 +3,7 @@
 #include "about/FormAbout.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -33,6 +34,11 @@ QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
 }
 
 }  // namespace
+
+void Dialogs::run(QDialog &dialog)
+{
+    dialog.exec();
+}
 
 void QtDialogs::message(QWidget *parent, const QString &text)
 {

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class QDialog;
 class QWidget;
 
 namespace korvane::app {
@@ -25,6 +26,9 @@ public:
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
     virtual void about(QWidget *parent, std::uint8_t language) = 0;
+    // Runs a dialog that a feature built (History…), modally; a test drives
+    // the dialog instead of a modal loop.
+    virtual void run(QDialog &dialog);
 };
 
 // Message boxes and file dialogs of Qt; all modal, so the window's timer

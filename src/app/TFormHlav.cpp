@@ -1,5 +1,6 @@
 #include "app/TFormHlav.h"
 
+#include "app/UndoController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -141,6 +142,8 @@ void TFormHlav::ConnectCommands()
         const int language = static_cast<int>(i);
         connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
+    m_undo = std::make_unique<UndoController>(*this, *m_dialogs, [this](const QString &text) { QueueMessage(text); });
+    m_settingsGroups.push_back(m_undo.get());
     ConnectTools();
     ConnectPrintCommands();
     ConnectHelpCommands();
@@ -260,16 +263,16 @@ void TFormHlav::RefreshAfterEdit()
 
 void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)
 {
-    Q_UNUSED(label);
-    Q_UNUSED(mergeKey);
     if (changed == m_image)
         return;
+    const auto step = m_undo->record(label, mergeKey);
     m_image = changed;
     RefreshAfterEdit();
 }
 
 void TFormHlav::UpDownClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -279,6 +282,7 @@ void TFormHlav::EditExit()
     // Enter moves the focus on itself and takes the page over once.
     if (m_enterMovesFocus)
         return;
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -286,6 +290,7 @@ void TFormHlav::EditExit()
 void TFormHlav::FormKeyPress(QWidget *control)
 {
     Q_UNUSED(control);
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     m_enterMovesFocus = true;
     focusNextChild();
     m_enterMovesFocus = false;
@@ -295,6 +300,7 @@ void TFormHlav::FormKeyPress(QWidget *control)
 
 void TFormHlav::CheckBoxMouseUp()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     UpdateVisibility();
     RefreshAfterEdit();
@@ -302,6 +308,7 @@ void TFormHlav::CheckBoxMouseUp()
 
 void TFormHlav::RadioGroupPolohaAClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     const auto store = [this](const char *control, std::size_t offset) {
         const int item = m_registry.radio(control)->itemIndex();
         if (item >= 0)

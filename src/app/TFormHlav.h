@@ -49,6 +49,8 @@ class ServoSheet;
 
 namespace korvane::app {
 
+class UndoController;
+
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
     QString device;                        // attached to the current COM number
@@ -95,6 +97,7 @@ public:
     [[nodiscard]] const ui::EditorRegistry &registry() const { return m_registry; }
     [[nodiscard]] const MainMenu &menu() const { return m_menu; }
     [[nodiscard]] const FeatureMenus &features() const { return m_features; }
+    [[nodiscard]] UndoController &undo() const { return *m_undo; }
     [[nodiscard]] const ToolBar &toolBar() const { return m_toolBar; }
     [[nodiscard]] QTabWidget *pageControl() const { return m_pageControl; }
     [[nodiscard]] ui::RuzneSheet *ruzneSheet() const { return m_ruzne; }
@@ -215,6 +218,7 @@ private:
     std::vector<SettingsGroup *> m_settingsGroups;
     MainMenu m_menu;
     FeatureMenus m_features;
+    std::unique_ptr<UndoController> m_undo;
     ToolBar m_toolBar;
     QTabWidget *m_pageControl = nullptr;
     std::array<QWidget *, 11> m_pages{};

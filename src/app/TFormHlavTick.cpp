@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/LinkEvents.h"
+#include "app/UndoController.h"
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
 #include "ui/BarGauge.h"
@@ -24,7 +26,9 @@ void TFormHlav::Timer1Timer()
     if (m_inTick)
         return;
     m_inTick = true;
+    m_undo->beforeTick();
     m_link.tick();
+    m_undo->afterTick(LinkEvents::Take(m_link));
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
@@ -41,6 +45,7 @@ void TFormHlav::ShowMonitor()
     if (!readout)
         return;
     m_monitorView->show(*readout);
+    m_undo->monitorSeen(readout->numbers.programCount);
     UpdateVisibility();
 }
 
@@ -139,7 +144,13 @@ void TFormHlav::MenuVerifyClick()
 
 void TFormHlav::MenuProgramClick()
 {
-    m_link.MenuProgramClick();
+    // The backup read comes first; the link takes the page over when it
+    // programs. Programming after change never reads first: it would read
+    // the unit after every edit.
+    if (m_undo->backupBeforeProgram())
+        m_link.ProgramWithBackupClick();
+    else
+        m_link.MenuProgramClick();
     ShowStatus();
 }
 
