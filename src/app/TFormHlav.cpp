@@ -1,5 +1,6 @@
 #include "app/TFormHlav.h"
 
+#include "app/RideLogController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -45,6 +46,10 @@ TFormHlav::TFormHlav(const StartOptions &options, QWidget *parent)
     BuildWindow();
     ConnectCommands();
     FormCreate(options);
+    if (!options.replayLog.isEmpty()) {
+        m_rideLogs->setReplaySpeed(options.replaySpeed);
+        m_rideLogs->startReplay(options.replayLog);
+    }
 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(TickMs);
@@ -121,6 +126,9 @@ void TFormHlav::BuildWindow()
     m_monitorView = std::make_unique<ui::MonitorView>(this);
     m_registry.applyDesign();
     FindFeatureWidgets();
+
+    m_rideLogs = std::make_unique<RideLogController>(*this);
+    m_settingsGroups.push_back(m_rideLogs.get());
 }
 
 void TFormHlav::ConnectCommands()
@@ -202,6 +210,7 @@ void TFormHlav::FormClose()
         return;
     m_closed = true;
     m_timer.stop();
+    m_rideLogs->windowClosing();
     ClosePort();
     TakePage();
     NormaliseImage();
@@ -264,6 +273,7 @@ void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, con
     Q_UNUSED(mergeKey);
     if (changed == m_image)
         return;
+    ++m_appliedEdits;
     m_image = changed;
     RefreshAfterEdit();
 }
@@ -321,6 +331,7 @@ void TFormHlav::PageControl1Change(int index)
     m_editor.SetCurrentPage(static_cast<std::uint8_t>(index));
     ShowPage();
     m_mapGroup->show();
+    m_rideLogs->pageChanged();
 }
 
 void TFormHlav::MenuLanguageClick(int language)

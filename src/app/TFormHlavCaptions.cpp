@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/RideLogController.h"
+
 #include "app/QtTranslation.h"
 #include "lang/Captions.h"
 #include "lang/Texts.h"
@@ -67,6 +69,7 @@ void TFormHlav::ApplyCaptions()
         m_menu.MenuLanguages[i]->setChecked(i == m_language);
     setWindowTitle(Q(lang::WindowTitle(m_language)));
     ApplyFeatureCaptions(m_features, m_language);
+    m_rideLogs->applyCaptions();
     QtTranslation::Apply(m_language);
 
     // Rows name controls by object name; a row without a control here (the

@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/RideLogController.h"
+
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
 #include "ui/BarGauge.h"
@@ -28,6 +30,7 @@ void TFormHlav::Timer1Timer()
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
+    m_rideLogs->tick();
     m_inTick = false;
 
     for (const lang::TextId id : m_link.takeMessages())
@@ -42,6 +45,7 @@ void TFormHlav::ShowMonitor()
         return;
     m_monitorView->show(*readout);
     UpdateVisibility();
+    m_rideLogs->frameArrived(*readout);
 }
 
 void TFormHlav::ShowStatus()
@@ -116,6 +120,7 @@ void TFormHlav::CheckComMenu()
 
 void TFormHlav::MenuCom1Click(int portNumber)
 {
+    m_rideLogs->portChanging();
     m_portNumber = static_cast<std::uint8_t>(portNumber);
     CheckComMenu();
     ClosePort();
