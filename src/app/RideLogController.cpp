@@ -67,6 +67,8 @@ RideLogController::RideLogController(TFormHlav &window)
       m_hitsOverlay(std::make_unique<RideLogOverlay>(*this, RideLogLayer::Hits)),
       m_adviceOverlay(std::make_unique<RideLogOverlay>(*this, RideLogLayer::LambdaAdvice))
 {
+    for (auto &page : m_adviceIndex)
+        page.fill(-1);
     const FeatureMenus &f = window.features();
     f.MenuRecordLiveData->setChecked(true);
     connect(f.MenuRecordLiveData, &QAction::triggered, this, &RideLogController::setRecording);
@@ -89,7 +91,7 @@ RideLogController::RideLogController(TFormHlav &window)
     bold.setBold(true);
     m_replayLabel->setFont(bold);
     m_replayLabel->setAutoFillBackground(true);
-    m_replayLabel->setContentsMargins(8, 0, 8, 0);
+    m_replayLabel->setContentsMargins(12, 0, 12, 0);
     ui::SetBackground(m_replayLabel, ReplayColour);
     ui::SetForeground(m_replayLabel, Qt::black);
     window.statusBar()->addPermanentWidget(m_replayLabel);

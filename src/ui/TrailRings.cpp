@@ -9,7 +9,7 @@ namespace {
 
 // Two pixels just outside the editor: the gap to the next column is four.
 constexpr int RingWidth = 2;
-constexpr std::array<int, TrailBuckets> Alpha{255, 190, 130, 80, 40};
+constexpr std::array<int, TrailBuckets> Alpha{255, 200, 150, 105, 65};
 const QColor TrailColour{0, 0, 160};
 
 QRect Outer(const QRect &editor)
