@@ -1,10 +1,13 @@
 // The window's 55 ms tick, offscreen: how long one tick takes with a decoded
-// live-data frame on a map page, how many widgets a tick repaints when the
-// values did not change, how long start-up takes to the first tick, and how
-// much memory the running window holds.
+// live-data frame on a map page (with the ride log recording and without),
+// how many widgets a tick repaints when the values did not change, how long
+// start-up takes to the first tick, how long a replay takes from its start to
+// the first frame, and how much memory the running window holds.
 
 #include "../tests/core/link/FakePort.h"
+#include "../tests/core/logs/LogTestSupport.h"
 
+#include "app/RideLogController.h"
 #include "app/TFormHlav.h"
 #include "link/Frames.h"
 #include "pages/Pages.h"
@@ -13,8 +16,10 @@
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QAction>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -68,7 +73,9 @@ struct Window {
 
     Window()
     {
+        // Settings, ride logs and restore points stay in the temporary folder.
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", config.path().toLocal8Bit());
         app::StartOptions options;
         options.runTimer = false;
         options.device = config.filePath(QStringLiteral("no-port"));
@@ -121,6 +128,66 @@ void BM_TickWithFrameOnMapPage(benchmark::State &state)
     state.counters["p99_us"] = Percentile(micros, 0.99);
 }
 BENCHMARK(BM_TickWithFrameOnMapPage)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// The same with View > Record live data off (0) and on (1): the difference of
+// the medians is what recording costs a tick with a frame. The clock runs at
+// the real pace of the frames, so the writes every 4 s are among the samples.
+void BM_TickWithFrameRecording(benchmark::State &state)
+{
+    Window window;
+    QAction *record = window.form->features().MenuRecordLiveData;
+    if (record->isChecked() != (state.range(0) != 0))
+        record->trigger();
+    logs::LogClock clock = logs::LogClock::Now();
+    window.form->rideLogs().setClock([&clock] { return clock; });
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        clock.seconds += 0.33;
+        clock.wall += std::chrono::milliseconds(330);
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+    state.counters["rows"] = static_cast<double>(window.form->rideLogs().recorder().rows());
+}
+BENCHMARK(BM_TickWithFrameRecording)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// File > Replay log… to the first replayed frame in the window, the window
+// ticking at its own 55 ms: starting korvane-unit-sim, opening its terminal,
+// and the first poll with its answer.
+void BM_ReplayStartToFirstFrame(benchmark::State &state)
+{
+    Window window;
+    const QString log = window.config.filePath(QStringLiteral("ride.csv"));
+    std::ofstream(log.toStdString(), std::ios::binary)
+        << logs::test::WriteLog(logs::test::Steady(logs::test::Engine{}, 30), model::StartupBikeType);
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const std::uint64_t before = window.form->rideLogs().hits().frames();
+        window.form->rideLogs().startReplay(log);
+        QElapsedTimer tick;
+        tick.start();
+        while (window.form->rideLogs().hits().frames() == before && clock.elapsed() < 10000) {
+            if (tick.elapsed() >= app::TFormHlav::TickMs) {
+                tick.restart();
+                window.form->Timer1Timer();
+            }
+            QApplication::processEvents();
+            QThread::msleep(1);
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_ReplayStartToFirstFrame)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
 {

@@ -81,6 +81,17 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
     return RunFileDialog(dialog, lastFile);
 }
 
+QString QtDialogs::openLogFileName(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Ride logs (*.csv)"), AllFilesFilter});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 bool QtDialogs::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

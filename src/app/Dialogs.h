@@ -22,6 +22,11 @@ public:
     // Empty when the user cancels. lastFile presets the chooser.
     [[nodiscard]] virtual QString openFileName(QWidget *parent, const QString &lastFile) = 0;
     [[nodiscard]] virtual QString saveFileName(QWidget *parent, const QString &lastFile) = 0;
+    // A ride log to replay, starting in folder; empty when the user cancels.
+    [[nodiscard]] virtual QString openLogFileName(QWidget *parent, const QString &folder)
+    {
+        return openFileName(parent, folder);
+    }
     // Hands an existing file to the desktop's viewer; false when none starts.
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
@@ -39,6 +44,7 @@ public:
     [[nodiscard]] YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) override;
     [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
+    [[nodiscard]] QString openLogFileName(QWidget *parent, const QString &folder) override;
     [[nodiscard]] bool openDocument(const QString &path) override;
     void about(QWidget *parent, std::uint8_t language) override;
 };

@@ -1,6 +1,7 @@
 #include "app/TFormHlav.h"
 
 #include "app/UndoController.h"
+#include "app/RideLogController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -46,6 +47,10 @@ TFormHlav::TFormHlav(const StartOptions &options, QWidget *parent)
     BuildWindow();
     ConnectCommands();
     FormCreate(options);
+    if (!options.replayLog.isEmpty()) {
+        m_rideLogs->setReplaySpeed(options.replaySpeed);
+        m_rideLogs->startReplay(options.replayLog);
+    }
 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(TickMs);
@@ -122,6 +127,9 @@ void TFormHlav::BuildWindow()
     m_monitorView = std::make_unique<ui::MonitorView>(this);
     m_registry.applyDesign();
     FindFeatureWidgets();
+
+    m_rideLogs = std::make_unique<RideLogController>(*this);
+    m_settingsGroups.push_back(m_rideLogs.get());
 }
 
 void TFormHlav::ConnectCommands()
@@ -205,6 +213,7 @@ void TFormHlav::FormClose()
         return;
     m_closed = true;
     m_timer.stop();
+    m_rideLogs->windowClosing();
     ClosePort();
     TakePage();
     NormaliseImage();
@@ -266,6 +275,7 @@ void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, con
     if (changed == m_image)
         return;
     const auto step = m_undo->record(label, mergeKey);
+    ++m_appliedEdits;
     m_image = changed;
     RefreshAfterEdit();
 }
@@ -328,6 +338,7 @@ void TFormHlav::PageControl1Change(int index)
     m_editor.SetCurrentPage(static_cast<std::uint8_t>(index));
     ShowPage();
     m_mapGroup->show();
+    m_rideLogs->pageChanged();
 }
 
 void TFormHlav::MenuLanguageClick(int language)

@@ -56,7 +56,11 @@ struct StartOptions {
     QString device;                        // attached to the current COM number
     Dialogs *dialogs = nullptr;            // Qt's dialogs when null
     bool runTimer = true;                  // tests drive Timer1Timer themselves
+    QString replayLog;                     // --replay: a ride log played as the unit
+    double replaySpeed = 1.0;              // --speed
 };
+
+class RideLogController;
 
 class TFormHlav final : public QMainWindow, public link::LinkHost, public ui::GestureSink {
     Q_OBJECT
@@ -105,6 +109,10 @@ public:
     [[nodiscard]] std::uint8_t language() const { return m_language; }
     // How many take-overs have run; lets a test see a gesture apply exactly once.
     [[nodiscard]] int takeOverCount() const { return m_takeOvers; }
+    // Ride logs: recording, replay, trail, hit counts and lambda advice.
+    [[nodiscard]] RideLogController &rideLogs() const { return *m_rideLogs; }
+    // How many ApplyEdit calls changed the image.
+    [[nodiscard]] int appliedEditCount() const { return m_appliedEdits; }
 
 public slots:
     void Timer1Timer();
@@ -151,6 +159,8 @@ private:
     void ReadDiagnosticMarker();
     // Moves the stored settings into the window and back (TFormHlavSettings.cpp).
     friend class WindowSettings;
+    // Swaps the port for a replay and reports through the window's messages.
+    friend class RideLogController;
 
     // Printout (TFormHlavPrint.cpp).
     void ConnectPrintCommands();
@@ -246,8 +256,11 @@ private:
     // What the marker last painted, on which page.
     std::optional<std::pair<std::uint8_t, pages::Marker>> m_paintedMarker;
 
+    std::unique_ptr<RideLogController> m_rideLogs;
+
     QTimer m_timer;
     int m_takeOvers = 0;
+    int m_appliedEdits = 0;
     bool m_inTick = false;
     bool m_enterMovesFocus = false;
     bool m_closed = false;

@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/RideLogController.h"
+
 #include "app/QtTranslation.h"
 #include "app/UndoController.h"
 #include "lang/Captions.h"
@@ -69,6 +71,7 @@ void TFormHlav::ApplyCaptions()
     setWindowTitle(Q(lang::WindowTitle(m_language)));
     ApplyFeatureCaptions(m_features, m_language);
     m_undo->ApplyCaptions();
+    m_rideLogs->applyCaptions();
     QtTranslation::Apply(m_language);
 
     // Rows name controls by object name; a row without a control here (the

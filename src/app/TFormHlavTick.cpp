@@ -4,6 +4,8 @@
 
 #include "app/LinkEvents.h"
 #include "app/UndoController.h"
+#include "app/RideLogController.h"
+
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
 #include "ui/BarGauge.h"
@@ -32,6 +34,7 @@ void TFormHlav::Timer1Timer()
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
+    m_rideLogs->tick();
     m_inTick = false;
 
     for (const lang::TextId id : m_link.takeMessages())
@@ -47,6 +50,7 @@ void TFormHlav::ShowMonitor()
     m_monitorView->show(*readout);
     m_undo->monitorSeen(readout->numbers.programCount);
     UpdateVisibility();
+    m_rideLogs->frameArrived(*readout);
 }
 
 void TFormHlav::ShowStatus()
@@ -121,6 +125,7 @@ void TFormHlav::CheckComMenu()
 
 void TFormHlav::MenuCom1Click(int portNumber)
 {
+    m_rideLogs->portChanging();
     m_portNumber = static_cast<std::uint8_t>(portNumber);
     CheckComMenu();
     ClosePort();

@@ -60,6 +60,8 @@ int main(int argc, char **argv)
         StartOptions options;
         options.language = commandLine.language;
         options.device = commandLine.device;
+        options.replayLog = commandLine.replayLog;
+        options.replaySpeed = commandLine.replaySpeed;
         if (commandLine.simulate) {
             if (!simulatedUnit.start()) {
                 std::fprintf(stderr, "korvane: the simulated unit could not start: %s\n",
