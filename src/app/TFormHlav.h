@@ -49,6 +49,8 @@ class ServoSheet;
 
 namespace korvane::app {
 
+class View3DController;
+
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
     QString device;                        // attached to the current COM number
@@ -102,6 +104,8 @@ public:
     [[nodiscard]] std::uint8_t language() const { return m_language; }
     // How many take-overs have run; lets a test see a gesture apply exactly once.
     [[nodiscard]] int takeOverCount() const { return m_takeOvers; }
+    // View > 3D map.
+    [[nodiscard]] View3DController *view3d() const { return m_view3d.get(); }
 
 public slots:
     void Timer1Timer();
@@ -249,6 +253,8 @@ private:
     bool m_closed = false;
     bool m_showingMessages = false;
     std::deque<QString> m_pendingMessages;
+
+    std::unique_ptr<View3DController> m_view3d;
 };
 
 }  // namespace korvane::app
