@@ -62,8 +62,6 @@ bool FitsAScreen(const QRect &rect)
 View3DController::View3DController(TFormHlav &window, QAction *toggle)
     : m_window(window), m_toggle(toggle), m_view(new ui::View3DWindow(&window))
 {
-    // F6 closes the window from inside it too.
-    m_view->addAction(m_toggle);
     connect(m_toggle, &QAction::triggered, this, &View3DController::setOpen);
     connect(m_view, &ui::View3DWindow::closed, this, [this] { m_toggle->setChecked(false); });
 }

@@ -139,14 +139,4 @@ double ToPixel(const AxisScale &scale, double value, double atLow, double atHigh
     return atLow + (value - scale.low) / (scale.high - scale.low) * (atHigh - atLow);
 }
 
-std::size_t LabelStride(double spacing, double labelSize)
-{
-    spacing = std::abs(spacing);
-    if (labelSize <= spacing)
-        return 1;
-    if (!(spacing > 0.5))
-        return 1000;
-    return static_cast<std::size_t>(std::ceil(labelSize / spacing));
-}
-
 }  // namespace korvane::maptools

@@ -107,8 +107,4 @@ struct AxisScale {
 // value on the scale placed between pixel positions atLow and atHigh.
 [[nodiscard]] double ToPixel(const AxisScale &scale, double value, double atLow, double atHigh);
 
-// Every how many items a label can be drawn when items lie spacing pixels
-// apart and a label needs labelSize pixels: 1 when all fit.
-[[nodiscard]] std::size_t LabelStride(double spacing, double labelSize);
-
 }  // namespace korvane::maptools
