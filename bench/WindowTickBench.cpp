@@ -1,15 +1,20 @@
 // The window's 55 ms tick, offscreen: how long one tick takes with a decoded
-// live-data frame on a map page, how many widgets a tick repaints when the
-// values did not change, how long start-up takes to the first tick, and how
+// live-data frame on a map page (also with the 3D map window open), how many
+// widgets a tick repaints when the values did not change, how long a repaint
+// of the 3D surface takes, how long start-up takes to the first tick, and how
 // much memory the running window holds.
 
 #include "../tests/core/link/FakePort.h"
 
 #include "app/TFormHlav.h"
+#include "app/View3DController.h"
 #include "link/Frames.h"
 #include "pages/Pages.h"
+#include "ui/View3DWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -66,7 +71,7 @@ struct Window {
     std::unique_ptr<app::TFormHlav> form;
     link::test::FakePort port;
 
-    Window()
+    explicit Window(bool view3d = false)
     {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         app::StartOptions options;
@@ -84,6 +89,8 @@ struct Window {
         form = std::make_unique<app::TFormHlav>(options);
         form->show();
         form->pageControl()->setCurrentIndex(pages::Inj14APage);
+        if (view3d)
+            form->features().Menu3DMap->trigger();
         QApplication::processEvents();
         form->deviceLink().setPort(&port);
     }
@@ -102,9 +109,10 @@ double Percentile(std::vector<double> samples, double fraction)
     return samples[index];
 }
 
+// range(0): 1 with the 3D map window open.
 void BM_TickWithFrameOnMapPage(benchmark::State &state)
 {
-    Window window;
+    Window window(state.range(0) != 0);
     std::vector<double> micros;
     std::uint16_t rpm = 1000;
     for (auto _ : state) {
@@ -120,11 +128,11 @@ void BM_TickWithFrameOnMapPage(benchmark::State &state)
     state.counters["median_us"] = Percentile(micros, 0.5);
     state.counters["p99_us"] = Percentile(micros, 0.99);
 }
-BENCHMARK(BM_TickWithFrameOnMapPage)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWithFrameOnMapPage)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
 void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
 {
-    Window window;
+    Window window(state.range(0) != 0);
     const link::Frame frame = LiveFrame(4321);
     for (int i = 0; i < 10; ++i) {
         window.tickWithFrame(frame);
@@ -141,7 +149,27 @@ void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
     qApp->removeEventFilter(&counter);
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
-BENCHMARK(BM_RepaintsOfUnchangedTicks)->Iterations(500);
+BENCHMARK(BM_RepaintsOfUnchangedTicks)->Arg(0)->Arg(1)->Iterations(500);
+
+// One full repaint of the 3D surface of the map on view, at the window's
+// default size: what a tick that moves the operating point costs in paint.
+void BM_PaintSurfaceOf3DView(benchmark::State &state)
+{
+    Window window(true);
+    window.tickWithFrame(LiveFrame(4321));
+    QApplication::processEvents();
+    QWidget *surface = window.form->view3d()->view()->current();
+    QImage target(surface->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        surface->render(&target);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_PaintSurfaceOf3DView)->Iterations(300)->Unit(benchmark::kMicrosecond);
 
 // The operating point jumps to another column on every frame: the tick
 // repaints the cells and axis edits that change colour and the live labels,
