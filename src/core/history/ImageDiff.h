@@ -64,6 +64,8 @@ struct DiffEntry {
         return kind == EntryKind::MapCell || kind == EntryKind::Value || kind == EntryKind::Byte;
     }
     [[nodiscard]] int delta() const { return valueB - valueA; }
+    // The difference with its sign, "+5" or "-5"; empty where there is none.
+    [[nodiscard]] std::string deltaText() const;
     [[nodiscard]] std::span<const std::uint16_t> coveredOffsets() const { return {offsets.data(), offsetCount}; }
 };
 
