@@ -114,10 +114,12 @@ void View3DController::showMarker(const pages::Marker &marker)
 void View3DController::refresh(const pages::Marker &marker)
 {
     const std::uint8_t language = m_window.language();
-    const QString title = QString::fromUtf8(lang::MapToolsText(lang::MapText::Map3D, language)).remove(QLatin1Char('&'));
+    const QString title =
+        QString::fromUtf8(lang::MapToolsText(lang::MapText::Map3D, language)).remove(QLatin1Char('&'));
     if (m_view->windowTitle() != title)
         m_view->setWindowTitle(title);
-    m_view->showContent(maptools::ContentOfPage(m_window.image(), marker, m_window.pageEditor().CurrentPage(), language));
+    const std::uint8_t page = m_window.pageEditor().CurrentPage();
+    m_view->showContent(maptools::ContentOfPage(m_window.image(), marker, page, language));
 }
 
 void View3DController::setSelection(std::optional<maptools::Selection> selection)

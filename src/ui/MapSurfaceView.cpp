@@ -74,32 +74,41 @@ QRectF LabelBeside(QPointF edge, QPointF anchor, QSizeF size, double extra = 0)
 
 QSizeF TextSize(const QFontMetricsF &metrics, const QString &text)
 {
-    return {metrics.horizontalAdvance(text) + 6, metrics.height() + 2};
+    return {metrics.horizontalAdvance(text) + 6, metrics.height()};
 }
 
-// Column labels that would crowd each other are dropped: the marked one, the
-// last and the first keep their place, then the others from the first on.
+bool Crowd(const Label &a, const Label &b) { return a.rect.adjusted(-6, 0, 6, 0).intersects(b.rect); }
+
+// Axis labels thinned to every k-th where they would crowd each other, the
+// last one too where it has room; the marked one always shows, in place of
+// any neighbour it would crowd.
 std::vector<Label> Thinned(const std::vector<Label> &labels)
 {
-    std::vector<std::size_t> order;
-    for (std::size_t i = 0; i < labels.size(); ++i)
-        if (labels[i].marked)
-            order.push_back(i);
-    if (!labels.empty()) {
-        order.push_back(labels.size() - 1);
-        order.push_back(0);
+    std::size_t every = 1;
+    for (; every < labels.size(); ++every) {
+        bool crowded = false;
+        for (std::size_t i = every; i < labels.size() && !crowded; i += every)
+            crowded = Crowd(labels[i - every], labels[i]);
+        if (!crowded)
+            break;
     }
-    for (std::size_t i = 1; i + 1 < labels.size(); ++i)
-        order.push_back(i);
+    // A little sparser where that shows both ends (10 rows: 0, 10, 40, 100 %).
+    for (std::size_t wider = every; wider < 2 * every && labels.size() > 1; ++wider) {
+        if ((labels.size() - 1) % wider == 0) {
+            every = wider;
+            break;
+        }
+    }
     std::vector<Label> kept;
-    std::vector<bool> taken(labels.size(), false);
-    for (const std::size_t i : order) {
-        if (taken[i])
+    for (std::size_t i = 0; i < labels.size(); i += every)
+        kept.push_back(labels[i]);
+    if ((labels.size() - 1) % every != 0 && !Crowd(kept.back(), labels.back()))
+        kept.push_back(labels.back());
+    for (const Label &marked : labels) {
+        if (!marked.marked)
             continue;
-        taken[i] = true;
-        const QRectF room = labels[i].rect.adjusted(-8, -2, 8, 2);
-        if (std::none_of(kept.begin(), kept.end(), [&](const Label &k) { return k.rect.intersects(room); }))
-            kept.push_back(labels[i]);
+        std::erase_if(kept, [&](const Label &k) { return k.rect == marked.rect || Crowd(k, marked); });
+        kept.push_back(marked);
     }
     return kept;
 }
@@ -142,21 +151,32 @@ void PlaceLabels(Layout &l, const maptools::SurfaceContent &c, const QFontMetric
     const QPointF sideMid = l.at({l.nearSide, 0, 0});
     const QPointF sideOut = l.at({l.nearSide * (1 + LabelOffset), 0, 0});
     reach = 0;
+    std::vector<Label> rows;
     for (std::size_t j = 0; j < l.rows; ++j) {
         const QString text = QString::number(c.rowPositions[j]);
         const double y = maptools::GridPoint(l.rows, ColumnCount, j, 0, 0).y;
         const QSizeF size = TextSize(metrics, text);
         reach = std::max(reach, Reach(sideOut - sideMid, size));
-        l.labels.push_back({LabelBeside(l.floor(j, sideColumn), l.at({l.nearSide * (1 + LabelOffset), y, 0}), size),
-                            text, c.marks.rowHeader == j});
+        rows.push_back({LabelBeside(l.floor(j, sideColumn), l.at({l.nearSide * (1 + LabelOffset), y, 0}), size), text,
+                        c.marks.rowHeader == j});
     }
+    for (const Label &label : Thinned(rows))
+        l.labels.push_back(label);
     const QString rowTitle = QString::fromStdString(c.rowAxis);
     l.labels.push_back({LabelBeside(sideMid, sideOut, TextSize(metrics, rowTitle), reach + 4), rowTitle, false});
 
-    // Values up the near edge of the far side wall.
-    for (const double tick : maptools::TickValues(l.heights)) {
-        const double z = l.fraction(tick) * HeightRatio;
-        const QString text = QString::number(tick);
+    // Values up the near edge of the far side wall, as many as have room;
+    // seen from above they would all fall on one spot.
+    const std::vector<double> ticks = maptools::TickValues(l.heights);
+    const double spacing = ticks.size() < 2 ? 0
+                                            : std::abs(l.at({farSide, front, l.fraction(ticks[1]) * HeightRatio}).y() -
+                                                       l.at({farSide, front, l.fraction(ticks[0]) * HeightRatio}).y());
+    if (spacing < 1)
+        return;
+    const auto every = static_cast<std::size_t>(std::ceil(metrics.height() * 1.2 / spacing));
+    for (std::size_t k = 0; k < ticks.size(); k += every) {
+        const double z = l.fraction(ticks[k]) * HeightRatio;
+        const QString text = QString::number(ticks[k]);
         l.labels.push_back({LabelBeside(l.at({farSide, front, z}), l.at({farSide * (1 + LabelOffset), front, z}),
                                         TextSize(metrics, text)),
                             text, false});
@@ -202,13 +222,13 @@ double PaintFooter(QPainter &p, const QRectF &area, const maptools::SurfaceConte
     const QFontMetricsF metrics(p.font());
     const QString hint = QString::fromStdString(c.turnHint);
     const double line = metrics.height() + 4;
-    double x = area.left();
-    const double legendWidth = metrics.horizontalAdvance(QString::fromStdString(c.pointLegend)) + 40 +
-                               (selection ? metrics.horizontalAdvance(QString::fromStdString(c.selectionLegend)) + 60 : 0);
+    double legendWidth = metrics.horizontalAdvance(QString::fromStdString(c.pointLegend)) + 40;
+    if (selection)
+        legendWidth += metrics.horizontalAdvance(QString::fromStdString(c.selectionLegend)) + 60;
     const bool twoLines = legendWidth + metrics.horizontalAdvance(hint) > area.width();
     const double height = twoLines ? 2 * line : line;
     const double baseline = area.bottom() - height + metrics.ascent() + 2;
-    x = PaintMarkerLegend(p, x, baseline, QString::fromStdString(c.pointLegend));
+    const double x = PaintMarkerLegend(p, area.left(), baseline, QString::fromStdString(c.pointLegend));
     if (selection)
         PaintSelectionLegend(p, x, baseline, QString::fromStdString(c.selectionLegend));
     p.setPen(HintColour);
@@ -359,7 +379,8 @@ void MapSurfaceView::paintEvent(QPaintEvent *)
     const QFontMetricsF metrics(font());
     const bool selected = m_selection && maptools::Fits(c.sheet, *m_selection);
 
-    const double title = PaintTitle(p, QRectF(Margin, Margin, width() - 2 * Margin, 0), QString::fromStdString(c.title));
+    const QString titleText = QString::fromStdString(c.title);
+    const double title = PaintTitle(p, QRectF(Margin, Margin, width() - 2 * Margin, 0), titleText);
     const double footer = PaintFooter(p, QRectF(rect()).adjusted(Margin, 0, -Margin, -Margin), c, selected);
     double tickWidth = 0;
     for (int v : {c.range.min, c.range.max})

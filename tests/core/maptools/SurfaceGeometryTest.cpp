@@ -45,9 +45,15 @@ TEST(SurfaceGeometry, QuadsComeFarthestFirstForEveryAngle)
         QuadIndex first;
         QuadIndex last;
     };
-    for (const Case c : {Case{{0, 30}, {Rows - 2, 0}, {0, Columns - 2}}, Case{DefaultViewAngle, {Rows - 2, Columns - 2}, {0, 0}},
-                         Case{{45, 30}, {Rows - 2, 0}, {0, Columns - 2}}, Case{{-80, 10}, {Rows - 2, Columns - 2}, {0, 0}},
-                         Case{{80, 90}, {Rows - 2, 0}, {0, Columns - 2}}}) {
+    // Seen from the left the last column's far corner is farthest, from the
+    // right the first column's.
+    const QuadIndex farRight{Rows - 2, Columns - 2};
+    const QuadIndex farLeft{Rows - 2, 0};
+    const QuadIndex nearLeft{0, 0};
+    const QuadIndex nearRight{0, Columns - 2};
+    for (const Case c : {Case{{0, 30}, farLeft, nearRight}, Case{DefaultViewAngle, farRight, nearLeft},
+                         Case{{45, 30}, farLeft, nearRight}, Case{{-80, 10}, farRight, nearLeft},
+                         Case{{80, 90}, farLeft, nearRight}}) {
         SCOPED_TRACE(testing::Message() << c.angle.yaw << "/" << c.angle.pitch);
         const std::vector<QuadIndex> order = FarToNear(Rows, Columns, c.angle);
         ASSERT_EQ(order.size(), (Rows - 1) * (Columns - 1));
