@@ -2,6 +2,7 @@
 
 #include "app/UndoController.h"
 #include "app/RideLogController.h"
+#include "app/View3DController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -165,6 +166,9 @@ void TFormHlav::ConnectCommands()
     connect(t.ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
 
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TFormHlav::PageControl1Change);
+
+    m_view3d = std::make_unique<View3DController>(*this, m_features.Menu3DMap);
+    m_settingsGroups.push_back(m_view3d.get());
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)
@@ -248,6 +252,7 @@ void TFormHlav::ShowPage()
         m_ruzne->paintProgHned();
     }
     UpdateVisibility();
+    m_view3d->showPage();
 }
 
 link::MonitorInputs TFormHlav::monitorInputs() const

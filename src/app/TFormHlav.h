@@ -50,6 +50,7 @@ class ServoSheet;
 namespace korvane::app {
 
 class UndoController;
+class View3DController;
 
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
@@ -113,6 +114,8 @@ public:
     [[nodiscard]] RideLogController &rideLogs() const { return *m_rideLogs; }
     // How many ApplyEdit calls changed the image.
     [[nodiscard]] int appliedEditCount() const { return m_appliedEdits; }
+    // View > 3D map.
+    [[nodiscard]] View3DController *view3d() const { return m_view3d.get(); }
 
 public slots:
     void Timer1Timer();
@@ -266,6 +269,8 @@ private:
     bool m_closed = false;
     bool m_showingMessages = false;
     std::deque<QString> m_pendingMessages;
+
+    std::unique_ptr<View3DController> m_view3d;
 };
 
 }  // namespace korvane::app

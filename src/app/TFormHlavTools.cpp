@@ -3,6 +3,7 @@
 #include "app/TFormHlav.h"
 
 #include "app/UndoController.h"
+#include "app/View3DController.h"
 #include "pages/Pages.h"
 #include "ui/Colours.h"
 #include "ui/KorekceSheet.h"
@@ -197,6 +198,7 @@ void TFormHlav::UpdateMarker()
         return;
     PaintMarker(marker);
     m_paintedMarker = std::make_pair(page, marker);
+    m_view3d->showMarker(marker);
 }
 
 void TFormHlav::PaintMarker(const pages::Marker &marker)
