@@ -1,24 +1,34 @@
 // The window's 55 ms tick, offscreen: how long one tick takes with a decoded
-// live-data frame on a map page, how many widgets a tick repaints when the
-// values did not change, how long start-up takes to the first tick, and how
-// much memory the running window holds; the same with the compare panel open
-// and its marks on the map, and what an edit costs then.
+// live-data frame on a map page (with the ride log recording and without, and
+// with the 3D map window open), how many widgets a tick repaints when the
+// values did not change, how long a repaint of the 3D surface takes, how long
+// start-up takes to the first tick, how long a replay takes from its start to
+// the first frame, and how much memory the running window holds; the tick
+// and an edit with the compare panel open and its marks on the map.
 
 #include "../tests/core/link/FakePort.h"
+#include "../tests/core/logs/LogTestSupport.h"
 
 #include "app/CompareController.h"
+#include "app/RideLogController.h"
 #include "app/TFormHlav.h"
+#include "app/View3DController.h"
 #include "ui/ComparePanel.h"
 #include "link/Frames.h"
 #include "pages/Pages.h"
+#include "ui/View3DWindow.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QAction>
 #include <QTabWidget>
 #include <QCheckBox>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -70,9 +80,11 @@ struct Window {
     std::unique_ptr<app::TFormHlav> form;
     link::test::FakePort port;
 
-    Window()
+    explicit Window(bool view3d = false)
     {
+        // Settings, ride logs and restore points stay in the temporary folder.
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", config.path().toLocal8Bit());
         app::StartOptions options;
         options.runTimer = false;
         options.device = config.filePath(QStringLiteral("no-port"));
@@ -88,6 +100,8 @@ struct Window {
         form = std::make_unique<app::TFormHlav>(options);
         form->show();
         form->pageControl()->setCurrentIndex(pages::Inj14APage);
+        if (view3d)
+            form->features().Menu3DMap->trigger();
         QApplication::processEvents();
         form->deviceLink().setPort(&port);
     }
@@ -119,9 +133,10 @@ double Percentile(std::vector<double> samples, double fraction)
     return samples[index];
 }
 
+// range(0): 1 with the 3D map window open.
 void BM_TickWithFrameOnMapPage(benchmark::State &state)
 {
-    Window window;
+    Window window(state.range(0) != 0);
     std::vector<double> micros;
     std::uint16_t rpm = 1000;
     for (auto _ : state) {
@@ -137,11 +152,71 @@ void BM_TickWithFrameOnMapPage(benchmark::State &state)
     state.counters["median_us"] = Percentile(micros, 0.5);
     state.counters["p99_us"] = Percentile(micros, 0.99);
 }
-BENCHMARK(BM_TickWithFrameOnMapPage)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWithFrameOnMapPage)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// The same with View > Record live data off (0) and on (1): the difference of
+// the medians is what recording costs a tick with a frame. The clock runs at
+// the real pace of the frames, so the writes every 4 s are among the samples.
+void BM_TickWithFrameRecording(benchmark::State &state)
+{
+    Window window;
+    QAction *record = window.form->features().MenuRecordLiveData;
+    if (record->isChecked() != (state.range(0) != 0))
+        record->trigger();
+    logs::LogClock clock = logs::LogClock::Now();
+    window.form->rideLogs().setClock([&clock] { return clock; });
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        clock.seconds += 0.33;
+        clock.wall += std::chrono::milliseconds(330);
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+    state.counters["rows"] = static_cast<double>(window.form->rideLogs().recorder().rows());
+}
+BENCHMARK(BM_TickWithFrameRecording)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// File > Replay log… to the first replayed frame in the window, the window
+// ticking at its own 55 ms: starting korvane-unit-sim, opening its terminal,
+// and the first poll with its answer.
+void BM_ReplayStartToFirstFrame(benchmark::State &state)
+{
+    Window window;
+    const QString log = window.config.filePath(QStringLiteral("ride.csv"));
+    std::ofstream(log.toStdString(), std::ios::binary)
+        << logs::test::WriteLog(logs::test::Steady(logs::test::Engine{}, 30), model::StartupBikeType);
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const std::uint64_t before = window.form->rideLogs().hits().frames();
+        window.form->rideLogs().startReplay(log);
+        QElapsedTimer tick;
+        tick.start();
+        while (window.form->rideLogs().hits().frames() == before && clock.elapsed() < 10000) {
+            if (tick.elapsed() >= app::TFormHlav::TickMs) {
+                tick.restart();
+                window.form->Timer1Timer();
+            }
+            QApplication::processEvents();
+            QThread::msleep(1);
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_ReplayStartToFirstFrame)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
 {
-    Window window;
+    Window window(state.range(0) != 0);
     const link::Frame frame = LiveFrame(4321);
     for (int i = 0; i < 10; ++i) {
         window.tickWithFrame(frame);
@@ -158,7 +233,27 @@ void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
     qApp->removeEventFilter(&counter);
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
-BENCHMARK(BM_RepaintsOfUnchangedTicks)->Iterations(500);
+BENCHMARK(BM_RepaintsOfUnchangedTicks)->Arg(0)->Arg(1)->Iterations(500);
+
+// One full repaint of the 3D surface of the map on view, at the window's
+// default size: what a tick that moves the operating point costs in paint.
+void BM_PaintSurfaceOf3DView(benchmark::State &state)
+{
+    Window window(true);
+    window.tickWithFrame(LiveFrame(4321));
+    QApplication::processEvents();
+    QWidget *surface = window.form->view3d()->view()->current();
+    QImage target(surface->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        surface->render(&target);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_PaintSurfaceOf3DView)->Iterations(300)->Unit(benchmark::kMicrosecond);
 
 // The operating point jumps to another column on every frame: the tick
 // repaints the cells and axis edits that change colour and the live labels,

@@ -4,6 +4,7 @@
 #include "app/FeatureMenus.h"
 #include "app/ParameterSetFile.h"
 #include "app/TFormHlav.h"
+#include "app/UndoController.h"
 #include "history/ParameterNames.h"
 #include "history/TuneSheet.h"
 #include "lang/CompareTexts.h"
@@ -71,6 +72,8 @@ CompareController::CompareController(TFormHlav &window, Dialogs &dialogs)
     connect(f.MenuCompareUnit, &QAction::triggered, this, &CompareController::compareWithUnit);
     connect(f.MenuChangesNotInUnit, &QAction::triggered, this, &CompareController::compareWithConfirmed);
     connect(f.MenuExportSheet, &QAction::triggered, this, &CompareController::exportTuneSheet);
+    // The History dialog's Compare.
+    connect(&window.undo(), &UndoController::compareRequested, this, &CompareController::compareWith);
     // After the window's own page change, which shows the new page.
     connect(window.pageControl(), &QTabWidget::currentChanged, this, &CompareController::refresh);
 }

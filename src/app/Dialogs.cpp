@@ -3,6 +3,7 @@
 #include "about/FormAbout.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -34,6 +35,11 @@ QString RunFileDialog(QFileDialog &dialog, const QString &lastFile, const QStrin
 }
 
 }  // namespace
+
+void Dialogs::run(QDialog &dialog)
+{
+    dialog.exec();
+}
 
 void QtDialogs::message(QWidget *parent, const QString &text)
 {
@@ -74,6 +80,17 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
     dialog.setNameFilters({ParameterFilter});
     // QFileDialog asks before it overwrites an existing file.
     return RunFileDialog(dialog, lastFile);
+}
+
+QString QtDialogs::openLogFileName(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Ride logs (*.csv)"), AllFilesFilter});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtDialogs::savePdfFileName(QWidget *parent, const QString &suggested)

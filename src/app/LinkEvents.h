@@ -1,8 +1,8 @@
 #pragma once
 
-// The one-shot outputs of a tick's transfer, taken from the link in one place
-// (TFormHlav::Timer1Timer) and handed to every controller that follows them,
-// so that no controller takes an event away from another.
+// The link's one-shot outputs of a tick, taken once by the window and handed
+// to every controller that wants them: taken twice, the second taker would
+// see nothing.
 
 #include "link/DeviceLink.h"
 #include "model/ConfigImage.h"
@@ -12,22 +12,20 @@
 namespace korvane::app {
 
 struct LinkEvents {
-    std::optional<model::ConfigImage> readArrived;     // the unit's blocks of a read, before normalisation
+    std::optional<model::ConfigImage> readArrived;     // the unit's blocks, before normalisation
     std::optional<model::ConfigImage> programStarted;  // the image a program run sends
-    std::optional<link::TransferMode> confirmed;       // a closing verify or verify passed
-    std::optional<link::AsideRead> asideRead;          // a read into a buffer of its own
+    std::optional<link::TransferMode> confirmed;       // the operation whose verify passed
+    std::optional<link::AsideRead> asideRead;
 
-    [[nodiscard]] bool any() const { return readArrived || programStarted || confirmed || asideRead; }
+    [[nodiscard]] static LinkEvents Take(link::DeviceLink &link)
+    {
+        LinkEvents events;
+        events.readArrived = link.takeReadArrived();
+        events.programStarted = link.takeProgramStarted();
+        events.confirmed = link.takeConfirmed();
+        events.asideRead = link.takeAsideRead();
+        return events;
+    }
 };
-
-[[nodiscard]] inline LinkEvents TakeLinkEvents(link::DeviceLink &link)
-{
-    LinkEvents events;
-    events.readArrived = link.takeReadArrived();
-    events.programStarted = link.takeProgramStarted();
-    events.confirmed = link.takeConfirmed();
-    events.asideRead = link.takeAsideRead();
-    return events;
-}
 
 }  // namespace korvane::app

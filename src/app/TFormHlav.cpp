@@ -1,7 +1,9 @@
 #include "app/TFormHlav.h"
 
 #include "app/CompareController.h"
-
+#include "app/UndoController.h"
+#include "app/RideLogController.h"
+#include "app/View3DController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -47,6 +49,10 @@ TFormHlav::TFormHlav(const StartOptions &options, QWidget *parent)
     BuildWindow();
     ConnectCommands();
     FormCreate(options);
+    if (!options.replayLog.isEmpty()) {
+        m_rideLogs->setReplaySpeed(options.replaySpeed);
+        m_rideLogs->startReplay(options.replayLog);
+    }
 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(TickMs);
@@ -123,6 +129,9 @@ void TFormHlav::BuildWindow()
     m_monitorView = std::make_unique<ui::MonitorView>(this);
     m_registry.applyDesign();
     FindFeatureWidgets();
+
+    m_rideLogs = std::make_unique<RideLogController>(*this);
+    m_settingsGroups.push_back(m_rideLogs.get());
 }
 
 void TFormHlav::ConnectCommands()
@@ -143,6 +152,8 @@ void TFormHlav::ConnectCommands()
         const int language = static_cast<int>(i);
         connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
+    m_undo = std::make_unique<UndoController>(*this, *m_dialogs, [this](const QString &text) { QueueMessage(text); });
+    m_settingsGroups.push_back(m_undo.get());
     ConnectTools();
     ConnectPrintCommands();
     ConnectHelpCommands();
@@ -156,6 +167,9 @@ void TFormHlav::ConnectCommands()
     connect(t.ButtonProgram, &QPushButton::clicked, this, &TFormHlav::MenuProgramClick);
 
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TFormHlav::PageControl1Change);
+
+    m_view3d = std::make_unique<View3DController>(*this, m_features.Menu3DMap);
+    m_settingsGroups.push_back(m_view3d.get());
     m_compare = std::make_unique<CompareController>(*this, *m_dialogs);
 }
 
@@ -206,6 +220,7 @@ void TFormHlav::FormClose()
         return;
     m_closed = true;
     m_timer.stop();
+    m_rideLogs->windowClosing();
     ClosePort();
     TakePage();
     NormaliseImage();
@@ -241,6 +256,7 @@ void TFormHlav::ShowPage()
         m_ruzne->paintProgHned();
     }
     UpdateVisibility();
+    m_view3d->showPage();
 }
 
 link::MonitorInputs TFormHlav::monitorInputs() const
@@ -266,17 +282,17 @@ void TFormHlav::RefreshAfterEdit()
 
 void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)
 {
-    Q_UNUSED(mergeKey);
     if (changed == m_image)
         return;
+    const auto step = m_undo->record(label, mergeKey);
     ++m_appliedEdits;
-    m_lastEditLabel = label;
     m_image = changed;
     RefreshAfterEdit();
 }
 
 void TFormHlav::UpDownClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -286,6 +302,7 @@ void TFormHlav::EditExit()
     // Enter moves the focus on itself and takes the page over once.
     if (m_enterMovesFocus)
         return;
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -293,6 +310,7 @@ void TFormHlav::EditExit()
 void TFormHlav::FormKeyPress(QWidget *control)
 {
     Q_UNUSED(control);
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     m_enterMovesFocus = true;
     focusNextChild();
     m_enterMovesFocus = false;
@@ -302,6 +320,7 @@ void TFormHlav::FormKeyPress(QWidget *control)
 
 void TFormHlav::CheckBoxMouseUp()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     UpdateVisibility();
     RefreshAfterEdit();
@@ -309,6 +328,7 @@ void TFormHlav::CheckBoxMouseUp()
 
 void TFormHlav::RadioGroupPolohaAClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     const auto store = [this](const char *control, std::size_t offset) {
         const int item = m_registry.radio(control)->itemIndex();
         if (item >= 0)
@@ -328,6 +348,7 @@ void TFormHlav::PageControl1Change(int index)
     m_editor.SetCurrentPage(static_cast<std::uint8_t>(index));
     ShowPage();
     m_mapGroup->show();
+    m_rideLogs->pageChanged();
 }
 
 void TFormHlav::MenuLanguageClick(int language)

@@ -4,6 +4,8 @@
 
 #include "app/CompareController.h"
 #include "app/LinkEvents.h"
+#include "app/UndoController.h"
+#include "app/RideLogController.h"
 
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
@@ -27,13 +29,16 @@ void TFormHlav::Timer1Timer()
     if (m_inTick)
         return;
     m_inTick = true;
+    m_undo->beforeTick();
     m_link.tick();
-    // Every controller that follows the link gets the events from here.
-    const LinkEvents events = TakeLinkEvents(m_link);
+    // Taken once, for every controller that follows the link.
+    const LinkEvents events = LinkEvents::Take(m_link);
+    m_undo->afterTick(events);
     m_compare->linkEvents(events);
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
+    m_rideLogs->tick();
     m_compare->refresh();
     m_inTick = false;
 
@@ -48,7 +53,9 @@ void TFormHlav::ShowMonitor()
     if (!readout)
         return;
     m_monitorView->show(*readout);
+    m_undo->monitorSeen(readout->numbers.programCount);
     UpdateVisibility();
+    m_rideLogs->frameArrived(*readout);
 }
 
 void TFormHlav::ShowStatus()
@@ -123,6 +130,7 @@ void TFormHlav::CheckComMenu()
 
 void TFormHlav::MenuCom1Click(int portNumber)
 {
+    m_rideLogs->portChanging();
     m_portNumber = static_cast<std::uint8_t>(portNumber);
     CheckComMenu();
     ClosePort();
@@ -146,7 +154,13 @@ void TFormHlav::MenuVerifyClick()
 
 void TFormHlav::MenuProgramClick()
 {
-    m_link.MenuProgramClick();
+    // The backup read comes first; the link takes the page over when it
+    // programs. Programming after change never reads first: it would read
+    // the unit after every edit.
+    if (m_undo->backupBeforeProgram())
+        m_link.ProgramWithBackupClick();
+    else
+        m_link.MenuProgramClick();
     ShowStatus();
 }
 

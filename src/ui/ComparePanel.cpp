@@ -33,10 +33,7 @@ QString Q(const std::string &text)
 
 QString DeltaText(const history::DiffEntry &entry)
 {
-    if (!entry.hasDelta() || !entry.differs())
-        return {};
-    const int delta = entry.delta();
-    return delta > 0 ? QStringLiteral("+%1").arg(delta) : QString::number(delta);
+    return entry.differs() ? Q(entry.deltaText()) : QString();
 }
 
 bool IsEntry(const QTreeWidgetItem *item)

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace korvane::test {
@@ -38,6 +39,13 @@ public:
         return documentOpens;
     }
     void about(QWidget *, std::uint8_t language) override { aboutLanguages.push_back(language); }
+    // A feature's dialog: driven by onDialog instead of a modal loop.
+    void run(QDialog &dialog) override
+    {
+        ++dialogsRun;
+        if (onDialog)
+            onDialog(dialog);
+    }
 
     QStringList messages;
     QStringList questions;
@@ -49,6 +57,8 @@ public:
     QStringList openedDocuments;
     bool documentOpens = true;  // false: no viewer starts
     std::vector<std::uint8_t> aboutLanguages;
+    std::function<void(QDialog &)> onDialog;
+    int dialogsRun = 0;
 };
 
 }  // namespace korvane::test

@@ -5,6 +5,7 @@
 
 #include "../ui/PaintCounter.h"
 #include "app/CompareController.h"
+#include "app/UndoController.h"
 #include "history/ImageDiff.h"
 #include "model/ParameterFile.h"
 #include "pages/Pages.h"
@@ -129,6 +130,7 @@ TEST_F(WindowCompareTest, FileDifferencesShowInThePanelAndOnTheirEditorsOnly)
 TEST_F(WindowCompareTest, TakingTheOtherValueIsOneEditPerGesture)
 {
     open();
+    const ConfigImage before = window->image();
     const ConfigImage other = changedSet();
     compareWithFile(writeFile(QStringLiteral("other.ign"), other));
     ASSERT_EQ(compare().entries().size(), 3u);
@@ -150,16 +152,20 @@ TEST_F(WindowCompareTest, TakingTheOtherValueIsOneEditPerGesture)
         SCOPED_TRACE(step.what);
         if (!step.select.empty())
             selectRow(step.select);
-        const int edits = window->appliedEditCount();
+        const std::size_t steps = window->undo().steps().UndoCount();
         (panel()->*step.button)()->click();
-        EXPECT_EQ(window->appliedEditCount(), edits + 1);
-        EXPECT_EQ(window->lastEditLabel(), QStringLiteral("Take the other value"));
+        EXPECT_EQ(window->undo().steps().UndoCount(), steps + 1);
+        EXPECT_EQ(window->undo().steps().UndoLabel(), "Take the other value");
         for (const std::size_t offset : step.nowEqual)
             EXPECT_EQ(window->image()[offset], other[offset]);
         EXPECT_EQ(compare().entries().size(), step.left);
     }
     EXPECT_TRUE(history::ImageDiff(window->image(), other).empty());
     EXPECT_FALSE(panel()->takeAllButton()->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        window->undo().Undo();
+    EXPECT_EQ(window->image(), before);
+    EXPECT_EQ(compare().entries().size(), 3u) << "the list follows the undo";
 }
 
 TEST_F(WindowCompareTest, ClosingThePanelRemovesTheMarksAndGivesTheWidthBack)
@@ -193,6 +199,16 @@ TEST_F(WindowCompareTest, UnchangedTicksRepaintNothingWithThePanelOpen)
     counter.settle();
     ticks(10);
     EXPECT_EQ(counter.paintsAfterFlush(), 0);
+}
+
+TEST_F(WindowCompareTest, HistoryDialogsCompareOpensThePanel)
+{
+    open();
+    const ConfigImage other = changedSet();
+    emit window->undo().compareRequested(other, QStringLiteral("2026-12-08 13:22:05 Read"));
+    ASSERT_TRUE(panelShown());
+    EXPECT_EQ(compare().title(), QStringLiteral("2026-12-08 13:22:05 Read"));
+    EXPECT_EQ(compare().entries().size(), 3u);
 }
 
 TEST_F(WindowCompareTest, UnreadableFileIsNamedAndChangesNothing)

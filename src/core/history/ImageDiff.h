@@ -67,6 +67,8 @@ struct DiffEntry {
         return kind == EntryKind::MapCell || kind == EntryKind::Value || kind == EntryKind::Byte;
     }
     [[nodiscard]] int delta() const { return valueB - valueA; }
+    // The difference with its sign, "+5" or "-5"; empty where there is none.
+    [[nodiscard]] std::string deltaText() const;
     // Values never read as equal when their bytes differ, so this holds for every kind.
     [[nodiscard]] bool differs() const { return valueA != valueB; }
     [[nodiscard]] std::span<const std::uint16_t> coveredOffsets() const { return {offsets.data(), offsetCount}; }
