@@ -3,14 +3,17 @@
 // with the 3D map window open), how many widgets a tick repaints when the
 // values did not change, how long a repaint of the 3D surface takes, how long
 // start-up takes to the first tick, how long a replay takes from its start to
-// the first frame, and how much memory the running window holds.
+// the first frame, and how much memory the running window holds; the tick
+// and an edit with the compare panel open and its marks on the map.
 
 #include "../tests/core/link/FakePort.h"
 #include "../tests/core/logs/LogTestSupport.h"
 
+#include "app/CompareController.h"
 #include "app/RideLogController.h"
 #include "app/TFormHlav.h"
 #include "app/View3DController.h"
+#include "ui/ComparePanel.h"
 #include "link/Frames.h"
 #include "pages/Pages.h"
 #include "ui/View3DWindow.h"
@@ -23,6 +26,7 @@
 #include <QEvent>
 #include <QAction>
 #include <QTabWidget>
+#include <QCheckBox>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -100,6 +104,19 @@ struct Window {
             form->features().Menu3DMap->trigger();
         QApplication::processEvents();
         form->deviceLink().setPort(&port);
+    }
+
+    // Compares with a set whose map on view differs in 40 cells, the
+    // operating point's among them.
+    void openCompare(bool changedOnly = true)
+    {
+        model::ConfigImage other = form->image();
+        for (std::size_t cell = 0; cell < 150; cell += 4)
+            other[model::Offset::Jet14AMap + cell] ^= 3;
+        form->compare().compareWith(other, QStringLiteral("bench.ign"));
+        if (!changedOnly)
+            form->compare().panel()->changedOnlyBox()->click();
+        QApplication::processEvents();
     }
 
     void tickWithFrame(const link::Frame &frame)
@@ -261,6 +278,76 @@ void BM_RepaintsWithMovingMarker(benchmark::State &state)
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
 BENCHMARK(BM_RepaintsWithMovingMarker)->Iterations(500);
+
+void BM_TickWithFrameAndComparePanel(benchmark::State &state)
+{
+    Window window;
+    window.openCompare();
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_TickWithFrameAndComparePanel)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Marks on 38 cells and the panel beside the map: an unchanged tick still
+// repaints nothing.
+void BM_RepaintsOfUnchangedTicksWithComparePanel(benchmark::State &state)
+{
+    Window window;
+    window.openCompare();
+    const link::Frame frame = LiveFrame(4321);
+    for (int i = 0; i < 10; ++i) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+    }
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+        ++ticks;
+    }
+    qApp->removeEventFilter(&counter);
+    state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
+}
+BENCHMARK(BM_RepaintsOfUnchangedTicksWithComparePanel)->Iterations(500);
+
+// One edit with the panel open: the differences, the list and the marks
+// follow. Argument 1: "changed only" (38 rows), 0: every parameter (~960
+// rows), 2: no panel, for the edit's own cost.
+void BM_EditWithComparePanel(benchmark::State &state)
+{
+    Window window;
+    if (state.range(0) != 2)
+        window.openCompare(state.range(0) != 0);
+    std::vector<double> micros;
+    std::uint8_t value = 0;
+    for (auto _ : state) {
+        model::ConfigImage changed = window.form->image();
+        changed[model::Offset::Jet14AMap + 1] = static_cast<std::uint8_t>(100 + (value++ % 50));
+        const auto start = std::chrono::steady_clock::now();
+        window.form->ApplyEdit(QStringLiteral("bench"), {}, changed);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_EditWithComparePanel)->Arg(2)->Arg(1)->Arg(0)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstTick(benchmark::State &state)
 {

@@ -16,15 +16,16 @@ namespace {
 
 const QString ParameterFilter = QStringLiteral("Ignition Parametrs(*.ign)");
 const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString Title(QWidget *parent)
 {
     return parent != nullptr ? parent->window()->windowTitle() : QString();
 }
 
-QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
+QString RunFileDialog(QFileDialog &dialog, const QString &lastFile, const QString &suffix = QStringLiteral("ign"))
 {
-    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!lastFile.trimmed().isEmpty())
         dialog.selectFile(lastFile);
@@ -90,6 +91,15 @@ QString QtDialogs::openLogFileName(QWidget *parent, const QString &folder)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::savePdfFileName(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({PdfFilter});
+    return RunFileDialog(dialog, suggested, QStringLiteral("pdf"));
 }
 
 bool QtDialogs::openDocument(const QString &path)

@@ -27,6 +27,12 @@ public:
     {
         return openFileName(parent, folder);
     }
+    // A PDF to write (the tune sheet), suggested presets the chooser; empty
+    // when the user cancels.
+    [[nodiscard]] virtual QString savePdfFileName(QWidget *parent, const QString &suggested)
+    {
+        return saveFileName(parent, suggested);
+    }
     // Hands an existing file to the desktop's viewer; false when none starts.
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
@@ -45,6 +51,7 @@ public:
     [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString openLogFileName(QWidget *parent, const QString &folder) override;
+    [[nodiscard]] QString savePdfFileName(QWidget *parent, const QString &suggested) override;
     [[nodiscard]] bool openDocument(const QString &path) override;
     void about(QWidget *parent, std::uint8_t language) override;
 };

@@ -1,5 +1,6 @@
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
 #include "app/UndoController.h"
 #include "app/RideLogController.h"
 #include "app/View3DController.h"
@@ -169,6 +170,7 @@ void TFormHlav::ConnectCommands()
 
     m_view3d = std::make_unique<View3DController>(*this, m_features.Menu3DMap);
     m_settingsGroups.push_back(m_view3d.get());
+    m_compare = std::make_unique<CompareController>(*this, *m_dialogs);
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)
@@ -203,6 +205,7 @@ void TFormHlav::FormCreate(const StartOptions &options)
     ShowStatus();
     ReadDiagnosticMarker();
     UpdateVisibility();
+    m_compare->start();
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -221,6 +224,7 @@ void TFormHlav::FormClose()
     ClosePort();
     TakePage();
     NormaliseImage();
+    m_compare->windowClosing();
     SaveSettings();
 }
 
@@ -273,6 +277,7 @@ void TFormHlav::RefreshAfterEdit()
     ShowPage();
     m_link.ProgramAfterChange(m_ruzne->progHned()->isChecked());
     ShowStatus();
+    m_compare->refresh();
 }
 
 void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)

@@ -49,6 +49,7 @@ class ServoSheet;
 
 namespace korvane::app {
 
+class CompareController;
 class UndoController;
 class View3DController;
 
@@ -116,6 +117,10 @@ public:
     [[nodiscard]] int appliedEditCount() const { return m_appliedEdits; }
     // View > 3D map.
     [[nodiscard]] View3DController *view3d() const { return m_view3d.get(); }
+    // Compare, the changes not in the unit and the tune sheet.
+    [[nodiscard]] CompareController &compare() const { return *m_compare; }
+    // The file the file choosers start from.
+    [[nodiscard]] const QString &lastFile() const { return m_lastFile; }
 
 public slots:
     void Timer1Timer();
@@ -260,6 +265,7 @@ private:
     std::optional<std::pair<std::uint8_t, pages::Marker>> m_paintedMarker;
 
     std::unique_ptr<RideLogController> m_rideLogs;
+    std::unique_ptr<CompareController> m_compare;
 
     QTimer m_timer;
     int m_takeOvers = 0;

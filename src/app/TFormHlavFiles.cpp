@@ -2,6 +2,7 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
 #include "app/UndoController.h"
 #include "model/BikeTypes.h"
 #include "model/ParameterFile.h"
@@ -39,6 +40,7 @@ pages::DefaultsAnswer ToAnswer(YesNoCancel answer)
 void TFormHlav::SetFileName(const QString &path)
 {
     m_ruzne->setFileName(path);
+    m_compare->fileNamed(path);
 }
 
 void TFormHlav::MenuNewClick()

@@ -2,6 +2,7 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
 #include "app/LinkEvents.h"
 #include "app/UndoController.h"
 #include "app/RideLogController.h"
@@ -30,11 +31,15 @@ void TFormHlav::Timer1Timer()
     m_inTick = true;
     m_undo->beforeTick();
     m_link.tick();
-    m_undo->afterTick(LinkEvents::Take(m_link));
+    // Taken once, for every controller that follows the link.
+    const LinkEvents events = LinkEvents::Take(m_link);
+    m_undo->afterTick(events);
+    m_compare->linkEvents(events);
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
     m_rideLogs->tick();
+    m_compare->refresh();
     m_inTick = false;
 
     for (const lang::TextId id : m_link.takeMessages())

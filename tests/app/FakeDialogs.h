@@ -28,6 +28,11 @@ public:
     }
     QString openFileName(QWidget *, const QString &) override { return fileToOpen; }
     QString saveFileName(QWidget *, const QString &) override { return fileToSave; }
+    QString savePdfFileName(QWidget *, const QString &suggested) override
+    {
+        suggestedPdf = suggested;
+        return pdfToSave;
+    }
     bool openDocument(const QString &path) override
     {
         openedDocuments << path;
@@ -47,6 +52,8 @@ public:
     std::deque<app::YesNoCancel> answers;
     QString fileToOpen;
     QString fileToSave;
+    QString pdfToSave;
+    QString suggestedPdf;
     QStringList openedDocuments;
     bool documentOpens = true;  // false: no viewer starts
     std::vector<std::uint8_t> aboutLanguages;
