@@ -1,23 +1,37 @@
 // The window's 55 ms tick, offscreen: how long one tick takes with a decoded
-// live-data frame on a map page (spin editors, and the table of table editing
-// with colour-graded cells), how many widgets a tick repaints when the values
-// did not change, how long start-up takes to the first tick, and how much
-// memory the running window holds.
+// The window's 55 ms tick, offscreen: how long one tick takes with a decoded
+// live-data frame on a map page (spin editors, the table of table editing with
+// colour-graded cells, with the 3D map window open, and with the ride log
+// recording and without), how many widgets a tick repaints when the values
+// did not change, how long a repaint of the 3D surface takes, how long
+// start-up takes to the first tick, how long a replay takes from its start to
+// the first frame, and how much memory the running window holds; the tick
+// and an edit with the compare panel open and its marks on the map.
 
 #include "../tests/core/link/FakePort.h"
+#include "../tests/core/logs/LogTestSupport.h"
 
+#include "app/CompareController.h"
+#include "app/RideLogController.h"
 #include "app/TFormHlav.h"
 #include "app/FeatureMenus.h"
+#include "app/View3DController.h"
+#include "ui/ComparePanel.h"
 #include "link/Frames.h"
 #include "pages/Pages.h"
+#include "ui/View3DWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QAction>
 #include <QTabWidget>
+#include <QCheckBox>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <benchmark/benchmark.h>
 
@@ -69,10 +83,14 @@ struct Window {
     std::unique_ptr<app::TFormHlav> form;
     link::test::FakePort port;
 
-    // table: View > Table editing with View > Cell colours > By value.
-    explicit Window(bool table = false)
+    // mode: bit 0 View > Table editing with View > Cell colours > By value,
+    // bit 1 the 3D map window open.
+    enum Mode { Spins = 0, Table = 1, View3D = 2 };
+    explicit Window(int mode = Spins)
     {
+        // Settings, ride logs and restore points stay in the temporary folder.
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", config.path().toLocal8Bit());
         app::StartOptions options;
         options.runTimer = false;
         options.device = config.filePath(QStringLiteral("no-port"));
@@ -88,12 +106,27 @@ struct Window {
         form = std::make_unique<app::TFormHlav>(options);
         form->show();
         form->pageControl()->setCurrentIndex(pages::Inj14APage);
-        if (table) {
+        if (mode & Table) {
             form->features().MenuTableEditing->trigger();
             form->features().MenuColours[static_cast<int>(app::CellColourChoice::ByValue)]->trigger();
         }
+        if (mode & View3D)
+            form->features().Menu3DMap->trigger();
         QApplication::processEvents();
         form->deviceLink().setPort(&port);
+    }
+
+    // Compares with a set whose map on view differs in 40 cells, the
+    // operating point's among them.
+    void openCompare(bool changedOnly = true)
+    {
+        model::ConfigImage other = form->image();
+        for (std::size_t cell = 0; cell < 150; cell += 4)
+            other[model::Offset::Jet14AMap + cell] ^= 3;
+        form->compare().compareWith(other, QStringLiteral("bench.ign"));
+        if (!changedOnly)
+            form->compare().panel()->changedOnlyBox()->click();
+        QApplication::processEvents();
     }
 
     void tickWithFrame(const link::Frame &frame)
@@ -110,10 +143,10 @@ double Percentile(std::vector<double> samples, double fraction)
     return samples[index];
 }
 
-// state.range(0): 1 in table mode with coloured cells.
+// range(0): a Window::Mode.
 void BM_TickWithFrameOnMapPage(benchmark::State &state)
 {
-    Window window(state.range(0) != 0);
+    Window window(static_cast<int>(state.range(0)));
     std::vector<double> micros;
     std::uint16_t rpm = 1000;
     for (auto _ : state) {
@@ -129,11 +162,71 @@ void BM_TickWithFrameOnMapPage(benchmark::State &state)
     state.counters["median_us"] = Percentile(micros, 0.5);
     state.counters["p99_us"] = Percentile(micros, 0.99);
 }
-BENCHMARK(BM_TickWithFrameOnMapPage)->ArgName("table")->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickWithFrameOnMapPage)->ArgName("mode")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// The same with View > Record live data off (0) and on (1): the difference of
+// the medians is what recording costs a tick with a frame. The clock runs at
+// the real pace of the frames, so the writes every 4 s are among the samples.
+void BM_TickWithFrameRecording(benchmark::State &state)
+{
+    Window window;
+    QAction *record = window.form->features().MenuRecordLiveData;
+    if (record->isChecked() != (state.range(0) != 0))
+        record->trigger();
+    logs::LogClock clock = logs::LogClock::Now();
+    window.form->rideLogs().setClock([&clock] { return clock; });
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        clock.seconds += 0.33;
+        clock.wall += std::chrono::milliseconds(330);
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+    state.counters["rows"] = static_cast<double>(window.form->rideLogs().recorder().rows());
+}
+BENCHMARK(BM_TickWithFrameRecording)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// File > Replay log… to the first replayed frame in the window, the window
+// ticking at its own 55 ms: starting korvane-unit-sim, opening its terminal,
+// and the first poll with its answer.
+void BM_ReplayStartToFirstFrame(benchmark::State &state)
+{
+    Window window;
+    const QString log = window.config.filePath(QStringLiteral("ride.csv"));
+    std::ofstream(log.toStdString(), std::ios::binary)
+        << logs::test::WriteLog(logs::test::Steady(logs::test::Engine{}, 30), model::StartupBikeType);
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        const std::uint64_t before = window.form->rideLogs().hits().frames();
+        window.form->rideLogs().startReplay(log);
+        QElapsedTimer tick;
+        tick.start();
+        while (window.form->rideLogs().hits().frames() == before && clock.elapsed() < 10000) {
+            if (tick.elapsed() >= app::TFormHlav::TickMs) {
+                tick.restart();
+                window.form->Timer1Timer();
+            }
+            QApplication::processEvents();
+            QThread::msleep(1);
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) * 1e-9);
+    }
+}
+BENCHMARK(BM_ReplayStartToFirstFrame)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
 {
-    Window window(state.range(0) != 0);
+    Window window(static_cast<int>(state.range(0)));
     const link::Frame frame = LiveFrame(4321);
     for (int i = 0; i < 10; ++i) {
         window.tickWithFrame(frame);
@@ -150,7 +243,27 @@ void BM_RepaintsOfUnchangedTicks(benchmark::State &state)
     qApp->removeEventFilter(&counter);
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
-BENCHMARK(BM_RepaintsOfUnchangedTicks)->ArgName("table")->Arg(0)->Arg(1)->Iterations(500);
+BENCHMARK(BM_RepaintsOfUnchangedTicks)->ArgName("mode")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Iterations(500);
+
+// One full repaint of the 3D surface of the map on view, at the window's
+// default size: what a tick that moves the operating point costs in paint.
+void BM_PaintSurfaceOf3DView(benchmark::State &state)
+{
+    Window window(Window::View3D);
+    window.tickWithFrame(LiveFrame(4321));
+    QApplication::processEvents();
+    QWidget *surface = window.form->view3d()->view()->current();
+    QImage target(surface->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        surface->render(&target);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_PaintSurfaceOf3DView)->Iterations(300)->Unit(benchmark::kMicrosecond);
 
 // The operating point jumps to another column on every frame: the tick
 // repaints the cells and axis edits that change colour and the live labels,
@@ -158,7 +271,7 @@ BENCHMARK(BM_RepaintsOfUnchangedTicks)->ArgName("table")->Arg(0)->Arg(1)->Iterat
 // header, each once, for the two cells and sections that change).
 void BM_RepaintsWithMovingMarker(benchmark::State &state)
 {
-    Window window(state.range(0) != 0);
+    Window window(static_cast<int>(state.range(0)));
     const link::Frame frames[] = {LiveFrame(2000), LiveFrame(6000)};
     for (int i = 0; i < 10; ++i) {
         window.tickWithFrame(frames[i % 2]);
@@ -175,7 +288,77 @@ void BM_RepaintsWithMovingMarker(benchmark::State &state)
     qApp->removeEventFilter(&counter);
     state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
 }
-BENCHMARK(BM_RepaintsWithMovingMarker)->ArgName("table")->Arg(0)->Arg(1)->Iterations(500);
+BENCHMARK(BM_RepaintsWithMovingMarker)->ArgName("mode")->Arg(0)->Arg(1)->Iterations(500);
+
+void BM_TickWithFrameAndComparePanel(benchmark::State &state)
+{
+    Window window;
+    window.openCompare();
+    std::vector<double> micros;
+    std::uint16_t rpm = 1000;
+    for (auto _ : state) {
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto start = std::chrono::steady_clock::now();
+        window.tickWithFrame(frame);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_TickWithFrameAndComparePanel)->Iterations(2000)->Unit(benchmark::kMicrosecond);
+
+// Marks on 38 cells and the panel beside the map: an unchanged tick still
+// repaints nothing.
+void BM_RepaintsOfUnchangedTicksWithComparePanel(benchmark::State &state)
+{
+    Window window;
+    window.openCompare();
+    const link::Frame frame = LiveFrame(4321);
+    for (int i = 0; i < 10; ++i) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+    }
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    std::int64_t ticks = 0;
+    for (auto _ : state) {
+        window.tickWithFrame(frame);
+        QApplication::processEvents();
+        ++ticks;
+    }
+    qApp->removeEventFilter(&counter);
+    state.counters["repaints_per_tick"] = static_cast<double>(counter.paints) / static_cast<double>(ticks);
+}
+BENCHMARK(BM_RepaintsOfUnchangedTicksWithComparePanel)->Iterations(500);
+
+// One edit with the panel open: the differences, the list and the marks
+// follow. Argument 1: "changed only" (38 rows), 0: every parameter (~960
+// rows), 2: no panel, for the edit's own cost.
+void BM_EditWithComparePanel(benchmark::State &state)
+{
+    Window window;
+    if (state.range(0) != 2)
+        window.openCompare(state.range(0) != 0);
+    std::vector<double> micros;
+    std::uint8_t value = 0;
+    for (auto _ : state) {
+        model::ConfigImage changed = window.form->image();
+        changed[model::Offset::Jet14AMap + 1] = static_cast<std::uint8_t>(100 + (value++ % 50));
+        const auto start = std::chrono::steady_clock::now();
+        window.form->ApplyEdit(QStringLiteral("bench"), {}, changed);
+        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["median_us"] = Percentile(micros, 0.5);
+    state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+BENCHMARK(BM_EditWithComparePanel)->Arg(2)->Arg(1)->Arg(0)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
 void BM_StartUpToFirstTick(benchmark::State &state)
 {

@@ -37,6 +37,8 @@ foreach(language en de fr cz)
   set(pdf ${KORVANE_MANUAL_BUILD_DIR}/${name})
   add_custom_command(
     OUTPUT ${pdf} ${korvane_program_dir}/${name} ${korvane_program_manual_dir}/${name}
+    # Ninja makes an output's folder itself, Make does not.
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${KORVANE_MANUAL_BUILD_DIR}
     COMMAND korvane-manual-pdf ${markdown} ${pdf}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${pdf} ${korvane_program_dir}/${name}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_program_manual_dir}

@@ -1,8 +1,5 @@
 # The Debian package: `cpack -G DEB` in a built tree (`make package` does it
 # all). It holds what `cmake --install` installs, below /usr.
-set(KORVANE_MAINTAINER "Korvane maintainers <maintainers@korvane.invalid>"
-  CACHE STRING "Maintainer field of the Debian package")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VENDOR Korvane)
@@ -33,6 +30,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CheckPackageManuals.cmake)
+# The staged programs lose what strip leaves and Debian's dh_strip removes.
+set(CPACK_KORVANE_STRIP ${CMAKE_STRIP})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/CheckPackageManuals.cmake
+  ${CMAKE_CURRENT_LIST_DIR}/StripPackagePrograms.cmake)
 
 include(CPack)

@@ -3,6 +3,7 @@
 #include "about/FormAbout.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -16,15 +17,16 @@ namespace {
 
 const QString ParameterFilter = QStringLiteral("Ignition Parametrs(*.ign)");
 const QString AllFilesFilter = QStringLiteral("All Files (*.*)");
+const QString PdfFilter = QStringLiteral("PDF (*.pdf)");
 
 QString Title(QWidget *parent)
 {
     return parent != nullptr ? parent->window()->windowTitle() : QString();
 }
 
-QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
+QString RunFileDialog(QFileDialog &dialog, const QString &lastFile, const QString &suffix = QStringLiteral("ign"))
 {
-    dialog.setDefaultSuffix(QStringLiteral("ign"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!lastFile.trimmed().isEmpty())
         dialog.selectFile(lastFile);
@@ -34,6 +36,11 @@ QString RunFileDialog(QFileDialog &dialog, const QString &lastFile)
 }
 
 }  // namespace
+
+void Dialogs::run(QDialog &dialog)
+{
+    dialog.exec();
+}
 
 void QtDialogs::message(QWidget *parent, const QString &text)
 {
@@ -74,6 +81,26 @@ QString QtDialogs::saveFileName(QWidget *parent, const QString &lastFile)
     dialog.setNameFilters({ParameterFilter});
     // QFileDialog asks before it overwrites an existing file.
     return RunFileDialog(dialog, lastFile);
+}
+
+QString QtDialogs::openLogFileName(QWidget *parent, const QString &folder)
+{
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Ride logs (*.csv)"), AllFilesFilter});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::savePdfFileName(QWidget *parent, const QString &suggested)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({PdfFilter});
+    return RunFileDialog(dialog, suggested, QStringLiteral("pdf"));
 }
 
 bool QtDialogs::openDocument(const QString &path)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 namespace korvane::app {
@@ -22,6 +23,17 @@ public:
     // Empty when the user cancels. lastFile presets the chooser.
     [[nodiscard]] virtual QString openFileName(QWidget *parent, const QString &lastFile) = 0;
     [[nodiscard]] virtual QString saveFileName(QWidget *parent, const QString &lastFile) = 0;
+    // A ride log to replay, starting in folder; empty when the user cancels.
+    [[nodiscard]] virtual QString openLogFileName(QWidget *parent, const QString &folder)
+    {
+        return openFileName(parent, folder);
+    }
+    // A PDF to write (the tune sheet), suggested presets the chooser; empty
+    // when the user cancels.
+    [[nodiscard]] virtual QString savePdfFileName(QWidget *parent, const QString &suggested)
+    {
+        return saveFileName(parent, suggested);
+    }
     // Hands an existing file to the desktop's viewer; false when none starts.
     [[nodiscard]] virtual bool openDocument(const QString &path) = 0;
     // The About box, modal, titled in language.
@@ -31,6 +43,9 @@ public:
     // stand in for no user (the command line) cancel.
     [[nodiscard]] virtual std::optional<double> askNumber(QWidget *parent, const QString &prompt, double value,
                                                           double minimum, double maximum, int decimals);
+    // Runs a dialog that a feature built (History…), modally; a test drives
+    // the dialog instead of a modal loop.
+    virtual void run(QDialog &dialog);
 };
 
 // Message boxes and file dialogs of Qt; all modal, so the window's timer
@@ -41,6 +56,8 @@ public:
     [[nodiscard]] YesNoCancel askYesNoCancel(QWidget *parent, const QString &text) override;
     [[nodiscard]] QString openFileName(QWidget *parent, const QString &lastFile) override;
     [[nodiscard]] QString saveFileName(QWidget *parent, const QString &lastFile) override;
+    [[nodiscard]] QString openLogFileName(QWidget *parent, const QString &folder) override;
+    [[nodiscard]] QString savePdfFileName(QWidget *parent, const QString &suggested) override;
     [[nodiscard]] bool openDocument(const QString &path) override;
     void about(QWidget *parent, std::uint8_t language) override;
     [[nodiscard]] std::optional<double> askNumber(QWidget *parent, const QString &prompt, double value,

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/prctl.h>
 
 namespace korvane::app {
@@ -35,8 +36,11 @@ QString SimulatedUnitProcess::FindProgram()
     return QStandardPaths::findExecutable(ProgramName);
 }
 
-bool SimulatedUnitProcess::start()
+bool SimulatedUnitProcess::start(const QStringList &switches)
 {
+    stop();
+    m_devicePath.clear();
+    m_error.clear();
     const QString program = FindProgram();
     if (program.isEmpty()) {
         m_error = QStringLiteral("%1 was not found").arg(ProgramName);
@@ -44,8 +48,11 @@ bool SimulatedUnitProcess::start()
     }
     // The unit must not outlive us, even if we are killed.
     m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(program, {QStringLiteral("--quiet")});
+    // Its complaints are ours to show when it refuses to start, and go on to
+    // our own standard error once it runs.
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    QObject::disconnect(&m_process, &QProcess::readyReadStandardError, nullptr, nullptr);
+    m_process.start(program, QStringList{QStringLiteral("--quiet")} + switches);
     if (!m_process.waitForStarted(StartTimeoutMs)) {
         m_error = QStringLiteral("%1 did not start: %2").arg(program, m_process.errorString());
         return false;
@@ -57,10 +64,16 @@ bool SimulatedUnitProcess::start()
             break;
     }
     if (!m_process.canReadLine()) {
-        m_error = QStringLiteral("%1 reported no terminal").arg(program);
+        m_process.waitForFinished(1000);
+        QString said = QString::fromLocal8Bit(m_process.readAllStandardError()).trimmed();
+        if (said.startsWith(ProgramName + QLatin1String(": ")))
+            said = said.mid(ProgramName.size() + 2);
+        m_error = said.isEmpty() ? QStringLiteral("%1 reported no terminal").arg(program) : said;
         stop();
         return false;
     }
+    QObject::connect(&m_process, &QProcess::readyReadStandardError, &m_process,
+                     [this] { std::fputs(m_process.readAllStandardError().constData(), stderr); });
     m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
     return !m_devicePath.isEmpty();
 }

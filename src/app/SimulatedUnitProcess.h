@@ -1,8 +1,8 @@
 #pragma once
 
-// The simulated control unit for --simulate: korvane-unit-sim in a child
-// process on a pseudo-terminal, ended with this object (or with us, should
-// we die first).
+// The simulated control unit for --simulate and for the replay of a ride log:
+// korvane-unit-sim in a child process on a pseudo-terminal, ended with this
+// object (or with us, should we die first).
 
 #include <QProcess>
 #include <QString>
@@ -16,9 +16,13 @@ public:
     SimulatedUnitProcess(const SimulatedUnitProcess &) = delete;
     SimulatedUnitProcess &operator=(const SimulatedUnitProcess &) = delete;
 
-    // Starts the unit and waits (at most a few seconds) for its terminal.
-    // False with error() set when the program is missing or reports nothing.
-    [[nodiscard]] bool start();
+    // Starts the unit with the given switches (e.g. --replay LOG) and waits
+    // (at most a few seconds) for its terminal. False with error() set when
+    // the program is missing or reports nothing; a unit that refuses its
+    // switches gives its own message (without the program's name).
+    [[nodiscard]] bool start(const QStringList &switches = {});
+    [[nodiscard]] bool running() const { return m_process.state() != QProcess::NotRunning; }
+    void stop();
     [[nodiscard]] const QString &devicePath() const { return m_devicePath; }
     [[nodiscard]] const QString &error() const { return m_error; }
 
@@ -26,8 +30,6 @@ public:
     [[nodiscard]] static QString FindProgram();
 
 private:
-    void stop();
-
     QProcess m_process;
     QString m_devicePath;
     QString m_error;

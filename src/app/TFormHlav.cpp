@@ -1,6 +1,10 @@
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+#include "app/RideLogController.h"
 #include "app/TableController.h"
+#include "app/UndoController.h"
+#include "app/View3DController.h"
 #include "model/ValueLimits.h"
 #include "pages/Pages.h"
 #include "pages/Visibility.h"
@@ -46,6 +50,10 @@ TFormHlav::TFormHlav(const StartOptions &options, QWidget *parent)
     BuildWindow();
     ConnectCommands();
     FormCreate(options);
+    if (!options.replayLog.isEmpty()) {
+        m_rideLogs->setReplaySpeed(options.replaySpeed);
+        m_rideLogs->startReplay(options.replayLog);
+    }
 
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(TickMs);
@@ -122,6 +130,9 @@ void TFormHlav::BuildWindow()
     m_monitorView = std::make_unique<ui::MonitorView>(this);
     m_registry.applyDesign();
     FindFeatureWidgets();
+
+    m_rideLogs = std::make_unique<RideLogController>(*this);
+    m_settingsGroups.push_back(m_rideLogs.get());
 }
 
 void TFormHlav::ConnectCommands()
@@ -142,6 +153,8 @@ void TFormHlav::ConnectCommands()
         const int language = static_cast<int>(i);
         connect(m.MenuLanguages[i], &QAction::triggered, this, [this, language] { MenuLanguageClick(language); });
     }
+    m_undo = std::make_unique<UndoController>(*this, *m_dialogs, [this](const QString &text) { QueueMessage(text); });
+    m_settingsGroups.push_back(m_undo.get());
     ConnectTools();
     ConnectPrintCommands();
     ConnectHelpCommands();
@@ -161,6 +174,9 @@ void TFormHlav::ConnectCommands()
         TableController::Parts{{m_pages[0], m_pages[1], m_pages[2], m_pages[3], m_pages[4]}, m_mapGroup, m_poloha,
                                m_servo, statusBar()});
     m_settingsGroups.push_back(m_table.get());
+    m_view3d = std::make_unique<View3DController>(*this, m_features.Menu3DMap);
+    m_settingsGroups.push_back(m_view3d.get());
+    m_compare = std::make_unique<CompareController>(*this, *m_dialogs);
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)
@@ -195,6 +211,7 @@ void TFormHlav::FormCreate(const StartOptions &options)
     ShowStatus();
     ReadDiagnosticMarker();
     UpdateVisibility();
+    m_compare->start();
 }
 
 void TFormHlav::closeEvent(QCloseEvent *event)
@@ -209,9 +226,11 @@ void TFormHlav::FormClose()
         return;
     m_closed = true;
     m_timer.stop();
+    m_rideLogs->windowClosing();
     ClosePort();
     TakePage();
     NormaliseImage();
+    m_compare->windowClosing();
     SaveSettings();
 }
 
@@ -245,6 +264,7 @@ void TFormHlav::ShowPage()
     UpdateVisibility();
     if (m_table)
         m_table->showPage();
+    m_view3d->showPage();
 }
 
 link::MonitorInputs TFormHlav::monitorInputs() const
@@ -265,20 +285,22 @@ void TFormHlav::RefreshAfterEdit()
     ShowPage();
     m_link.ProgramAfterChange(m_ruzne->progHned()->isChecked());
     ShowStatus();
+    m_compare->refresh();
 }
 
 void TFormHlav::ApplyEdit(const QString &label, const std::string &mergeKey, const model::ConfigImage &changed)
 {
-    Q_UNUSED(label);
-    Q_UNUSED(mergeKey);
     if (changed == m_image)
         return;
+    const auto step = m_undo->record(label, mergeKey);
+    ++m_appliedEdits;
     m_image = changed;
     RefreshAfterEdit();
 }
 
 void TFormHlav::UpDownClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -288,6 +310,7 @@ void TFormHlav::EditExit()
     // Enter moves the focus on itself and takes the page over once.
     if (m_enterMovesFocus)
         return;
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     RefreshAfterEdit();
 }
@@ -295,6 +318,7 @@ void TFormHlav::EditExit()
 void TFormHlav::FormKeyPress(QWidget *control)
 {
     Q_UNUSED(control);
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     m_enterMovesFocus = true;
     focusNextChild();
     m_enterMovesFocus = false;
@@ -304,6 +328,7 @@ void TFormHlav::FormKeyPress(QWidget *control)
 
 void TFormHlav::CheckBoxMouseUp()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     TakePage();
     UpdateVisibility();
     RefreshAfterEdit();
@@ -311,6 +336,7 @@ void TFormHlav::CheckBoxMouseUp()
 
 void TFormHlav::RadioGroupPolohaAClick()
 {
+    const auto step = m_undo->record(UndoGesture::TakeOver);
     const auto store = [this](const char *control, std::size_t offset) {
         const int item = m_registry.radio(control)->itemIndex();
         if (item >= 0)
@@ -330,6 +356,7 @@ void TFormHlav::PageControl1Change(int index)
     m_editor.SetCurrentPage(static_cast<std::uint8_t>(index));
     ShowPage();
     m_mapGroup->show();
+    m_rideLogs->pageChanged();
 }
 
 void TFormHlav::MenuLanguageClick(int language)

@@ -50,13 +50,20 @@ class ServoSheet;
 namespace korvane::app {
 
 class TableController;
+class CompareController;
+class UndoController;
+class View3DController;
 
 struct StartOptions {
     std::optional<std::uint8_t> language;  // from the command line
     QString device;                        // attached to the current COM number
     Dialogs *dialogs = nullptr;            // Qt's dialogs when null
     bool runTimer = true;                  // tests drive Timer1Timer themselves
+    QString replayLog;                     // --replay: a ride log played as the unit
+    double replaySpeed = 1.0;              // --speed
 };
+
+class RideLogController;
 
 class TFormHlav final : public QMainWindow, public link::LinkHost, public ui::GestureSink {
     Q_OBJECT
@@ -99,6 +106,7 @@ public:
     [[nodiscard]] const FeatureMenus &features() const { return m_features; }
     // View > Table editing and Cell colours.
     [[nodiscard]] TableController *table() const { return m_table.get(); }
+    [[nodiscard]] UndoController &undo() const { return *m_undo; }
     [[nodiscard]] const ToolBar &toolBar() const { return m_toolBar; }
     [[nodiscard]] QTabWidget *pageControl() const { return m_pageControl; }
     [[nodiscard]] ui::RuzneSheet *ruzneSheet() const { return m_ruzne; }
@@ -106,6 +114,16 @@ public:
     [[nodiscard]] std::uint8_t language() const { return m_language; }
     // How many take-overs have run; lets a test see a gesture apply exactly once.
     [[nodiscard]] int takeOverCount() const { return m_takeOvers; }
+    // Ride logs: recording, replay, trail, hit counts and lambda advice.
+    [[nodiscard]] RideLogController &rideLogs() const { return *m_rideLogs; }
+    // How many ApplyEdit calls changed the image.
+    [[nodiscard]] int appliedEditCount() const { return m_appliedEdits; }
+    // View > 3D map.
+    [[nodiscard]] View3DController *view3d() const { return m_view3d.get(); }
+    // Compare, the changes not in the unit and the tune sheet.
+    [[nodiscard]] CompareController &compare() const { return *m_compare; }
+    // The file the file choosers start from.
+    [[nodiscard]] const QString &lastFile() const { return m_lastFile; }
 
 public slots:
     void Timer1Timer();
@@ -152,6 +170,8 @@ private:
     void ReadDiagnosticMarker();
     // Moves the stored settings into the window and back (TFormHlavSettings.cpp).
     friend class WindowSettings;
+    // Swaps the port for a replay and reports through the window's messages.
+    friend class RideLogController;
 
     // Printout (TFormHlavPrint.cpp).
     void ConnectPrintCommands();
@@ -220,6 +240,7 @@ private:
     std::unique_ptr<TableController> m_table;
     MainMenu m_menu;
     FeatureMenus m_features;
+    std::unique_ptr<UndoController> m_undo;
     ToolBar m_toolBar;
     QTabWidget *m_pageControl = nullptr;
     std::array<QWidget *, 11> m_pages{};
@@ -247,13 +268,19 @@ private:
     // What the marker last painted, on which page.
     std::optional<std::pair<std::uint8_t, pages::Marker>> m_paintedMarker;
 
+    std::unique_ptr<RideLogController> m_rideLogs;
+    std::unique_ptr<CompareController> m_compare;
+
     QTimer m_timer;
     int m_takeOvers = 0;
+    int m_appliedEdits = 0;
     bool m_inTick = false;
     bool m_enterMovesFocus = false;
     bool m_closed = false;
     bool m_showingMessages = false;
     std::deque<QString> m_pendingMessages;
+
+    std::unique_ptr<View3DController> m_view3d;
 };
 
 }  // namespace korvane::app

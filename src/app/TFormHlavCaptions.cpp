@@ -3,7 +3,10 @@
 #include "app/TFormHlav.h"
 
 #include "app/TableController.h"
+#include "app/RideLogController.h"
+
 #include "app/QtTranslation.h"
+#include "app/UndoController.h"
 #include "lang/Captions.h"
 #include "lang/Texts.h"
 #include "ui/MonitorView.h"
@@ -68,6 +71,8 @@ void TFormHlav::ApplyCaptions()
         m_menu.MenuLanguages[i]->setChecked(i == m_language);
     setWindowTitle(Q(lang::WindowTitle(m_language)));
     ApplyFeatureCaptions(m_features, m_language);
+    m_undo->ApplyCaptions();
+    m_rideLogs->applyCaptions();
     QtTranslation::Apply(m_language);
 
     // Rows name controls by object name; a row without a control here (the

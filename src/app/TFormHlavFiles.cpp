@@ -2,6 +2,8 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+#include "app/UndoController.h"
 #include "model/BikeTypes.h"
 #include "model/ParameterFile.h"
 #include "model/SafeFile.h"
@@ -38,10 +40,12 @@ pages::DefaultsAnswer ToAnswer(YesNoCancel answer)
 void TFormHlav::SetFileName(const QString &path)
 {
     m_ruzne->setFileName(path);
+    m_compare->fileNamed(path);
 }
 
 void TFormHlav::MenuNewClick()
 {
+    const auto step = m_undo->record(UndoGesture::New);
     const YesNoCancel answer = m_dialogs->askYesNoCancel(this, Text(lang::TextId::AskDefaults));
     if (pages::ApplyNewAnswer(m_image, m_selector, ToAnswer(answer))) {
         m_link.HideStatus();
@@ -55,6 +59,7 @@ void TFormHlav::ComboBoxBikeChange()
     const std::optional<std::uint8_t> code = model::ComboToBikeType(m_ruzne->bikeList()->currentIndex());
     if (!code)
         return;
+    const auto step = m_undo->record(UndoGesture::ModelChange);
     const std::uint8_t previous = m_image[model::Offset::BikeType];
     m_image[model::Offset::BikeType] = *code;
     const YesNoCancel answer = m_dialogs->askYesNoCancel(this, Text(lang::TextId::AskDefaults));
@@ -67,6 +72,7 @@ void TFormHlav::ComboBoxBikeChange()
 
 void TFormHlav::MenuOpenClick()
 {
+    const auto step = m_undo->record(UndoGesture::Open);
     const QString chosen = m_dialogs->openFileName(this, m_lastFile);
     if (!chosen.isEmpty()) {
         const QFileInfo info(chosen);

@@ -2,6 +2,11 @@
 
 #include "app/TFormHlav.h"
 
+#include "app/CompareController.h"
+#include "app/LinkEvents.h"
+#include "app/UndoController.h"
+#include "app/RideLogController.h"
+
 #include "lang/Texts.h"
 #include "serial/PortOpener.h"
 #include "ui/BarGauge.h"
@@ -24,10 +29,17 @@ void TFormHlav::Timer1Timer()
     if (m_inTick)
         return;
     m_inTick = true;
+    m_undo->beforeTick();
     m_link.tick();
+    // Taken once, for every controller that follows the link.
+    const LinkEvents events = LinkEvents::Take(m_link);
+    m_undo->afterTick(events);
+    m_compare->linkEvents(events);
     ShowMonitor();
     ShowStatus();
     UpdateMarker();
+    m_rideLogs->tick();
+    m_compare->refresh();
     m_inTick = false;
 
     for (const lang::TextId id : m_link.takeMessages())
@@ -41,7 +53,9 @@ void TFormHlav::ShowMonitor()
     if (!readout)
         return;
     m_monitorView->show(*readout);
+    m_undo->monitorSeen(readout->numbers.programCount);
     UpdateVisibility();
+    m_rideLogs->frameArrived(*readout);
 }
 
 void TFormHlav::ShowStatus()
@@ -116,6 +130,7 @@ void TFormHlav::CheckComMenu()
 
 void TFormHlav::MenuCom1Click(int portNumber)
 {
+    m_rideLogs->portChanging();
     m_portNumber = static_cast<std::uint8_t>(portNumber);
     CheckComMenu();
     ClosePort();
@@ -139,7 +154,13 @@ void TFormHlav::MenuVerifyClick()
 
 void TFormHlav::MenuProgramClick()
 {
-    m_link.MenuProgramClick();
+    // The backup read comes first; the link takes the page over when it
+    // programs. Programming after change never reads first: it would read
+    // the unit after every edit.
+    if (m_undo->backupBeforeProgram())
+        m_link.ProgramWithBackupClick();
+    else
+        m_link.MenuProgramClick();
     ShowStatus();
 }
 

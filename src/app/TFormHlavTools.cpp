@@ -3,6 +3,8 @@
 #include "app/TFormHlav.h"
 
 #include "app/TableController.h"
+#include "app/UndoController.h"
+#include "app/View3DController.h"
 #include "pages/Pages.h"
 #include "ui/Colours.h"
 #include "ui/KorekceSheet.h"
@@ -84,6 +86,7 @@ void TFormHlav::MenuToolsPlusClick()
 
 void TFormHlav::StepOperatingPoint(pages::Step step)
 {
+    const auto recording = m_undo->record(step == pages::Step::Plus ? UndoGesture::Plus : UndoGesture::Minus);
     const std::uint8_t page = m_editor.CurrentPage();
     // The curve buttons take their page over first; the map tools do not,
     // so a value typed but not taken over gives way to the refresh.
@@ -95,18 +98,21 @@ void TFormHlav::StepOperatingPoint(pages::Step step)
 
 void TFormHlav::CSpinButtonDownClick_Uni(int column)
 {
+    const auto step = m_undo->record(UndoGesture::ColumnDown);
     if (pages::StepMapColumn(m_image, m_editor.CurrentPage(), static_cast<std::uint8_t>(column), pages::Step::Minus))
         RefreshAfterEdit();
 }
 
 void TFormHlav::CSpinButtonUpClick_Uni(int column)
 {
+    const auto step = m_undo->record(UndoGesture::ColumnUp);
     if (pages::StepMapColumn(m_image, m_editor.CurrentPage(), static_cast<std::uint8_t>(column), pages::Step::Plus))
         RefreshAfterEdit();
 }
 
 void TFormHlav::StepCurve(pages::Curve curve, pages::Step step)
 {
+    const auto recording = m_undo->record(CurveGesture(curve, step));
     TakePage();
     pages::StepCurveAtOperatingPoint(m_image, curve, step, toolFlags(), m_link.monitorValues());
     RefreshAfterEdit();
@@ -144,12 +150,14 @@ void TFormHlav::ButtonPlusClick_Servo()
 
 void TFormHlav::ButtonTps0Click()
 {
+    const auto step = m_undo->record(UndoGesture::Tps0);
     if (pages::CalibrateTps0(m_image, m_link.monitorValues().throttleMv))
         RefreshAfterEdit();
 }
 
 void TFormHlav::ButtonTps100Click()
 {
+    const auto step = m_undo->record(UndoGesture::Tps100);
     if (pages::CalibrateTps100(m_image, m_link.monitorValues().throttleMv))
         RefreshAfterEdit();
 }
@@ -171,6 +179,7 @@ void TFormHlav::Menu_Jet123StejnyClick()
 
 void TFormHlav::ChooseJetMode(pages::JetMode mode)
 {
+    const auto step = m_undo->record(UndoGesture::JetMode);
     m_mapGroup->hide();
     pages::ApplyJetMode(m_image, mode);
     // Like every tool: the copied axis is shown at once, so that the next
@@ -191,6 +200,7 @@ void TFormHlav::UpdateMarker()
     PaintMarker(marker);
     m_table->showMarker(marker);
     m_paintedMarker = std::make_pair(page, marker);
+    m_view3d->showMarker(marker);
 }
 
 void TFormHlav::PaintMarker(const pages::Marker &marker)

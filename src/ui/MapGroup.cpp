@@ -11,7 +11,11 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace korvane::ui {
 
@@ -32,6 +36,7 @@ const char *const ThrottleRows[MapGroup::Rows] = {"0%",  "2%",  "5%",  "10%", "2
 MapGroup::MapGroup(GestureSink &sink, EditorRegistry &registry, QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("GroupBoxMap"));
+    m_trail.fill(NoTrail);
 
     m_gridCaptions << AddLabel(this, QStringLiteral("LabelMapRpm"), QStringLiteral("RPM"), 13, 16, 30);
     m_gridCaptions << AddLabel(this, QStringLiteral("LabelMapTps"), QStringLiteral("TPS"), 7, 37, 36);
@@ -171,6 +176,35 @@ bool MapGroup::eventFilter(QObject *watched, QEvent *event)
         setGeometry(parentWidget()->rect());
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+int MapGroup::setTrail(const TrailAges &ages)
+{
+    int changed = 0;
+    for (std::size_t i = 0; i < ages.size(); ++i) {
+        if (ages[i] == m_trail[i])
+            continue;
+        m_trail[i] = ages[i];
+        update(TrailRingRegion(m_cells.at(static_cast<qsizetype>(i))->geometry()));
+        ++changed;
+    }
+    return changed;
+}
+
+void MapGroup::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    if (std::all_of(m_trail.begin(), m_trail.end(), [](std::uint8_t age) { return age == NoTrail; }))
+        return;
+    QPainter painter(this);
+    // Oldest first, so that a newer ring is never painted over.
+    for (int bucket = TrailBuckets - 1; bucket >= 0; --bucket) {
+        for (std::size_t i = 0; i < m_trail.size(); ++i) {
+            const QRect editor = m_cells.at(static_cast<qsizetype>(i))->geometry();
+            if (m_trail[i] == bucket && event->region().intersects(editor.adjusted(-2, -2, 2, 2)))
+                PaintTrailRing(painter, editor, m_trail[i]);
+        }
+    }
 }
 
 }  // namespace korvane::ui

@@ -5,6 +5,8 @@
 // spin button under each column, the "-"/"+" tools with the "All" check box,
 // the Jet 14-23 label and the per-page extra editor.
 
+#include "TrailRings.h"
+
 #include <QGroupBox>
 #include <QList>
 
@@ -52,6 +54,11 @@ public:
     [[nodiscard]] NumericEditor *extraEditor() const { return m_extra; }
     [[nodiscard]] QLabel *extraLabel() const { return m_extraLabel; }
 
+    // The marker's trail (TrailRings.h); repaints the rings that changed.
+    // Returns how many cells changed.
+    int setTrail(const TrailAges &ages);
+    [[nodiscard]] const TrailAges &trail() const { return m_trail; }
+
 signals:
     void minusClicked();
     void plusClicked();
@@ -61,6 +68,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QList<QLabel *> m_rowLabels;
@@ -75,6 +83,7 @@ private:
     QLabel *m_extraLabel = nullptr;
     QList<QLabel *> m_gridCaptions;  // "RPM", "TPS"
     bool m_gridShown = true;
+    TrailAges m_trail;
 };
 
 }  // namespace korvane::ui

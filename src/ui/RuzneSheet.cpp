@@ -156,7 +156,8 @@ RuzneSheet::RuzneSheet(GestureSink &sink, EditorRegistry &registry, QWidget *par
                {RightX, 164, RightWidth, RowHeight});
 
     form.label(this, "LabelFile1", QStringLiteral("File:"), {RightX, 200, 40, RowHeight});
-    m_fileName = form.label(this, "LabelFile2", QStringLiteral("----------"), {RightX + 44, 200, RightWidth - 44, 63});
+    m_name = QStringLiteral("----------");
+    m_fileName = form.label(this, "LabelFile2", m_name, {RightX + 44, 200, RightWidth - 44, 63});
     m_fileName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_fileName->setWordWrap(true);
 }
@@ -171,12 +172,19 @@ void RuzneSheet::showVersion(const std::optional<model::VersionTexts> &texts)
 
 void RuzneSheet::setFileName(const QString &name)
 {
-    SetLabelText(m_fileName, name);
+    m_name = name;
+    SetLabelText(m_fileName, m_modified && !m_name.isEmpty() ? m_name + QLatin1Char('*') : m_name);
 }
 
 QString RuzneSheet::fileName() const
 {
-    return m_fileName->text();
+    return m_name;
+}
+
+void RuzneSheet::setFileModified(bool modified)
+{
+    m_modified = modified;
+    setFileName(m_name);
 }
 
 void RuzneSheet::paintProgHned()

@@ -28,7 +28,10 @@ public:
     // Version, date and time of the unit's firmware; empty texts when none.
     void showVersion(const std::optional<model::VersionTexts> &texts);
     void setFileName(const QString &name);
+    // The name as set, without the mark of changes.
     [[nodiscard]] QString fileName() const;
+    // A trailing "*" after the name while the parameters differ from the file.
+    void setFileModified(bool modified);
     // Red while "Programming after change" is ticked, so it is not forgotten.
     void paintProgHned();
 
@@ -46,6 +49,8 @@ private:
     QPushButton *m_tps100 = nullptr;
     QLabel *m_version[3] = {};
     QLabel *m_fileName = nullptr;
+    QString m_name;
+    bool m_modified = false;
 };
 
 }  // namespace korvane::ui

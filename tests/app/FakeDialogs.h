@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,11 @@ public:
     }
     QString openFileName(QWidget *, const QString &) override { return fileToOpen; }
     QString saveFileName(QWidget *, const QString &) override { return fileToSave; }
+    QString savePdfFileName(QWidget *, const QString &suggested) override
+    {
+        suggestedPdf = suggested;
+        return pdfToSave;
+    }
     bool openDocument(const QString &path) override
     {
         openedDocuments << path;
@@ -43,17 +49,28 @@ public:
         numbers.pop_front();
         return number;
     }
+    // A feature's dialog: driven by onDialog instead of a modal loop.
+    void run(QDialog &dialog) override
+    {
+        ++dialogsRun;
+        if (onDialog)
+            onDialog(dialog);
+    }
 
     QStringList messages;
     QStringList questions;
     std::deque<app::YesNoCancel> answers;
     QString fileToOpen;
     QString fileToSave;
+    QString pdfToSave;
+    QString suggestedPdf;
     QStringList openedDocuments;
     bool documentOpens = true;  // false: no viewer starts
     std::vector<std::uint8_t> aboutLanguages;
     QStringList prompts;                        // asked by askNumber
     std::deque<std::optional<double>> numbers;  // its answers; none left: cancel
+    std::function<void(QDialog &)> onDialog;
+    int dialogsRun = 0;
 };
 
 }  // namespace korvane::test

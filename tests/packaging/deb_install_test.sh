@@ -27,6 +27,7 @@ if dpkg-query -W -f='${Status}' korvane 2>/dev/null | grep -q "ok installed"; th
   fail "korvane is already installed; remove it first (dpkg -P korvane)"
 fi
 
+entry=/usr/share/applications/io.github.korvane.Korvane.desktop
 work=$(mktemp -d)
 installed=0
 cleanup() {
@@ -54,9 +55,11 @@ grep -qx "cups" <<<"$fields" || fail "Suggests is not cups"
 
 step "installed files"
 for f in /usr/bin/korvane /usr/bin/korvane-cli /usr/bin/korvane-unit-sim \
-         /usr/share/applications/korvane.desktop \
+         $entry \
          /usr/share/icons/hicolor/scalable/apps/korvane.svg \
-         /usr/share/doc/korvane/README.Debian; do
+         /usr/share/metainfo/io.github.korvane.Korvane.metainfo.xml \
+         /usr/share/doc/korvane/README.Debian /usr/share/doc/korvane/copyright \
+         /usr/share/doc/korvane/changelog.gz; do
   [ -e "$f" ] || fail "$f is missing"
 done
 
@@ -80,21 +83,32 @@ runs_until_timeout() {
   [ "$rc" = 124 ] || { cat "$work/run.log" >&2; fail "'$*' ended with $rc instead of running"; }
 }
 
-step "korvane --help"
+step "korvane --help, --version"
 /usr/bin/korvane --help | grep -q "Usage: korvane" || fail "korvane --help"
+version=$(dpkg-query -W -f='${Version}' korvane)
+for program in korvane korvane-cli korvane-unit-sim; do
+  [ "$("/usr/bin/$program" --version)" = "$program $version" ] || fail "$program --version is not '$program $version'"
+done
+
+step "man korvane-cli"
+# man finds the installed pages by name; its index need not be updated.
+for program in korvane korvane-cli korvane-unit-sim; do
+  [ "$(man -w "$program")" = "/usr/share/man/man1/$program.1.gz" ] || fail "man -w $program"
+  MANPAGER=cat MANWIDTH=80 man "$program" 2>/dev/null | grep -q "^SYNOPSIS" || fail "man $program shows no page"
+done
 
 step "korvane starts offscreen"
 runs_until_timeout /usr/bin/korvane
 
 step "the desktop entry's Exec starts it"
-exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/korvane.desktop | head -n 1)
+exec_line=$(sed -n 's/^Exec=//p' "$entry" | head -n 1)
 [ -n "$exec_line" ] || fail "the desktop entry has no Exec"
 # Field codes such as %f are the launcher's, not ours.
 read -r -a exec_words <<<"$(sed 's/ *%[fFuUdDnNickvm]//g' <<<"$exec_line")"
 [ "$(command -v "${exec_words[0]}")" = /usr/bin/korvane ] || fail "Exec=$exec_line does not run /usr/bin/korvane"
 runs_until_timeout "${exec_words[@]}"
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate /usr/share/applications/korvane.desktop || fail "desktop-file-validate"
+  desktop-file-validate "$entry" || fail "desktop-file-validate"
 fi
 
 step "korvane --simulate uses the installed simulator"
@@ -124,7 +138,7 @@ cd /
 cleanup
 installed=0
 trap - EXIT
-for f in /usr/bin/korvane /usr/share/korvane/manual /usr/share/applications/korvane.desktop; do
+for f in /usr/bin/korvane /usr/share/korvane/manual $entry /usr/share/man/man1/korvane.1.gz; do
   [ ! -e "$f" ] || fail "$f is still there after dpkg -P"
 done
 echo "PASS: $(basename "$deb") installs, starts, runs its CLI and purges"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the desktop entry with desktop-file-validate; exit 77 (skipped) when
 # the tool (desktop-file-utils) is not installed.
-#   desktop_entry_test.sh korvane.desktop ICON.svg
+#   desktop_entry_test.sh ENTRY.desktop ICON.svg
 set -euo pipefail
 entry=${1:?desktop file}
 icon=${2:?icon file}

@@ -154,6 +154,9 @@ TEST(CliUsage, HelpSucceedsAndBadCommandLinesExitWithTwo)
         EXPECT_EQ(run.code, ExitSuccess) << args[0];
         EXPECT_NE(run.out.find("Usage: korvane-cli"), std::string::npos) << args[0];
     }
+    const CliRun version = Cli({"--version"});
+    EXPECT_EQ(version.code, ExitSuccess);
+    EXPECT_EQ(version.out.rfind("korvane-cli ", 0), 0u) << version.out;
 
     const std::vector<std::vector<std::string>> bad{
         {},
@@ -169,6 +172,7 @@ TEST(CliUsage, HelpSucceedsAndBadCommandLinesExitWithTwo)
         {"convert", "a.ign", "b.ign", "-o", "x.ign"},
         {"show"},
         {"help", "nothing"},
+        {"--version", "new"},
     };
     for (const std::vector<std::string> &args : bad) {
         const CliRun run = Cli(args);

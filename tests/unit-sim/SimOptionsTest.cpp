@@ -67,11 +67,12 @@ TEST(SimOptions, RejectsBadUsage)
 TEST(SimOptions, HelpWinsAndDocumentsEveryFault)
 {
     EXPECT_TRUE(ParseCommandLine({"--quiet", "--help", "--bogus"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--quiet", "--version", "--bogus"}).version);
     const std::string help = HelpText();
     for (const char *option : {"--never-answer", "--answer-late", "--corrupt-every", "--bad-echo",
                                "--layout-version", "--out-of-limits", "--short-burst", "--disappear-after",
                                "--link", "--path-file", "--exit-after-seconds", "--image", "--quiet",
-                               "--saving-ms"}) {
+                               "--saving-ms", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }

@@ -6,6 +6,7 @@
 #include "HistoryCommand.h"
 #include "LogCommands.h"
 #include "MapCommand.h"
+#include "KorvaneVersion.h"
 #include "ModelCommands.h"
 #include "PrintCommand.h"
 #include "SheetCommand.h"
@@ -129,7 +130,8 @@ std::span<const Command> Commands() { return CommandTable; }
 
 void PrintUsage(std::ostream &out)
 {
-    out << "Usage: " << ProgramName << " <command> [options]\n\nCommands:\n";
+    out << "Usage: " << ProgramName << " <command> [options]\n"
+        << "  or:  " << ProgramName << " --help | --version\n\nCommands:\n";
     for (const Command &command : CommandTable) {
         out << "  " << command.synopsis << '\n';
     }
@@ -150,6 +152,15 @@ int RunCli(std::span<const std::string> args, std::ostream &out, std::ostream &e
         err << ProgramName << ": no command given\n\n";
         PrintUsage(err);
         return ExitUsage;
+    }
+
+    if (args[0] == "--version") {
+        if (args.size() > 1) {
+            err << ProgramName << ": --version takes no arguments\n";
+            return ExitUsage;
+        }
+        out << ProgramName << ' ' << Version << '\n';
+        return ExitSuccess;
     }
 
     if (IsHelp(args[0])) {

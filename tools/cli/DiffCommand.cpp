@@ -26,10 +26,6 @@ std::string Counted(int index)
     return index < 0 ? std::string() : std::to_string(index + 1);
 }
 
-std::string Signed(int value)
-{
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
-}
 
 }  // namespace
 
@@ -74,7 +70,7 @@ std::string DiffText(std::span<const DiffEntry> entries, std::uint8_t language, 
         }
         text += "  " + entry.parameter + ": " + entry.a + " → " + entry.b;
         if (entry.hasDelta()) {
-            text += " (" + Signed(entry.delta()) + ')';
+            text += " (" + entry.deltaText() + ')';
         }
         text += '\n';
     }

@@ -80,6 +80,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string> &arguments)
             result.help = true;
             return result;
         }
+        if (name == "--version") {
+            result.version = true;
+            return result;
+        }
         if (name == "--never-answer") {
             if (!flag(o.faults.neverAnswer)) {
                 return fail(name + " takes no value");
@@ -225,6 +229,7 @@ Options:
   --loop                    start the log again at its end
   --quiet                   no log output
   --help                    show this text and exit
+  --version                 show the version and exit
 
 Faults:
   --never-answer            read every frame, answer none
@@ -241,9 +246,10 @@ Faults:
   --disappear-after N       after the Nth answer has been taken up, close the
                             terminal and exit, like an unplugged adapter
 
-Exit status: 0 on a signal, after --exit-after-seconds or after
---disappear-after; 1 when the terminal, the link, the path file or the image
-cannot be set up; 2 on bad usage or a log that cannot be replayed.
+Exit status:
+  0   on a signal, after --exit-after-seconds or after --disappear-after
+  1   when the terminal, the link, the path file or the image cannot be set up
+  2   on bad usage or a log that cannot be replayed
 )";
 }
 

@@ -32,6 +32,7 @@ struct SimOptions {
 struct ParsedCommandLine {
     SimOptions options;
     bool help = false;
+    bool version = false;
     std::string error;  // non-empty: bad usage
 };
 

@@ -1,3 +1,4 @@
+#include "KorvaneVersion.h"
 #include "SimLoop.h"
 #include "SimOptions.h"
 
@@ -12,6 +13,10 @@ int main(int argc, char **argv)
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (parsed.help) {
         std::cout << HelpText();
+        return 0;
+    }
+    if (parsed.version) {
+        std::cout << "korvane-unit-sim " << korvane::Version << '\n';
         return 0;
     }
     if (!parsed.error.empty()) {

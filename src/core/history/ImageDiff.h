@@ -34,6 +34,9 @@ enum class EntryKind : std::uint8_t {
 struct DiffOptions {
     std::uint8_t language = 0;
     bool includeHeader = false;  // compare block 0, the unit's header, too
+    // Every editor, equal ones too, for a side-by-side listing; bytes that no
+    // editor shows still only where they differ.
+    bool includeEqual = false;
 };
 
 struct DiffEntry {
@@ -64,6 +67,10 @@ struct DiffEntry {
         return kind == EntryKind::MapCell || kind == EntryKind::Value || kind == EntryKind::Byte;
     }
     [[nodiscard]] int delta() const { return valueB - valueA; }
+    // The difference with its sign, "+5" or "-5"; empty where there is none.
+    [[nodiscard]] std::string deltaText() const;
+    // Values never read as equal when their bytes differ, so this holds for every kind.
+    [[nodiscard]] bool differs() const { return valueA != valueB; }
     [[nodiscard]] std::span<const std::uint16_t> coveredOffsets() const { return {offsets.data(), offsetCount}; }
 };
 

@@ -207,10 +207,15 @@ BindingNamer::BindingNamer(const pages::EditorBinding &binding, std::uint8_t lan
     if (m_style == NameStyle::Point || m_style == NameStyle::MapAxis) {
         const std::string point = lang::CompareText(CompareTextId::Point, language, {"\x01"});
         const std::size_t at = point.find('\x01');
-        m_before = ", " + point.substr(0, at);
+        std::string before(", ");
+        before.append(point, 0, at);
+        m_before = std::move(before);
         m_after = point.substr(at + 1);
     } else if (m_style == NameStyle::MapCell) {
-        m_before = " " + lang::CompareText(CompareTextId::Rpm, language) + " / ";
+        std::string before(1, ' ');
+        before += lang::CompareText(CompareTextId::Rpm, language);
+        before += " / ";
+        m_before = std::move(before);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "history/PointSidecar.h"
 
+#include "model/HexDigit.h"
+
 #include "settings/ProfileInteger.h"
 
 #include <cstdio>
@@ -8,6 +10,8 @@
 namespace korvane::history {
 
 namespace {
+
+using model::HexDigit;
 
 constexpr std::string_view KindKey = "Kind";
 constexpr std::string_view TimeKey = "Time";
@@ -153,20 +157,6 @@ std::string EscapeAll(std::string_view text)
         }
     }
     return out;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 }  // namespace

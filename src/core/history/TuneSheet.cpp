@@ -49,10 +49,6 @@ SheetCell Plain(std::string text)
     return cell;
 }
 
-std::string Signed(int value)
-{
-    return value > 0 ? "+" + std::to_string(value) : std::to_string(value);
-}
 
 // Header bytes come from the unit and may hold anything.
 std::string Printable(const std::string &text)
@@ -230,7 +226,7 @@ SheetTable Summary(const std::vector<DiffEntry> &entries, std::uint8_t language)
                           Heading(lang::CompareText(CompareTextId::Difference, language))});
     for (const DiffEntry &entry : entries) {
         table.rows.push_back({Plain(PageName(entry.page, language)), Plain(entry.parameter), Plain(entry.a),
-                              Plain(entry.b), Plain(entry.hasDelta() ? Signed(entry.delta()) : std::string())});
+                              Plain(entry.b), Plain(entry.deltaText())});
     }
     return table;
 }

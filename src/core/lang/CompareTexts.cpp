@@ -48,6 +48,14 @@ constexpr std::array<CompareRow, RowCount> Rows{{
       "Fett gedruckte Werte weichen ab; der Wert des Vergleichssatzes folgt in Klammern.",
       "Les valeurs en gras diffèrent ; la valeur comparée suit entre parenthèses.",
       "Tučné hodnoty se liší; hodnota porovnávané sady následuje v závorce."}},
+    {CompareTextId::PanelTitle, {"Compare", "Vergleich", "Comparaison", "Porovnání"}},
+    {CompareTextId::ChangedOnly, {"Changed only", "Nur Unterschiede", "Différences seulement", "Jen rozdíly"}},
+    {CompareTextId::TakeCaption,
+     {"Take the other value:", "Anderen Wert übernehmen:", "Reprendre l'autre valeur :", "Převzít druhou hodnotu:"}},
+    {CompareTextId::TakeEntries, {"Selected", "Ausgewählte", "Sélection", "Vybrané"}},
+    {CompareTextId::TakePage, {"Whole page", "Ganze Seite", "Toute la page", "Celá strana"}},
+    {CompareTextId::TakeAll, {"All", "Alle", "Tout", "Vše"}},
+    {CompareTextId::OtherValueTip, {"Other value: %1", "Anderer Wert: %1", "Autre valeur : %1", "Jiná hodnota: %1"}},
 }};
 
 consteval bool RowsInIdOrder()

@@ -35,6 +35,14 @@ enum class CompareTextId : std::uint8_t {
     Unit,            // "unit on %1": a parameter set read from the unit
     RestorePoint,    // "restore point %1"
     Legend,          // how the tune sheet marks values that differ
+    // The window's compare panel.
+    PanelTitle,
+    ChangedOnly,     // filter: only the parameters that differ
+    TakeCaption,     // before the three buttons that take the other value
+    TakeEntries,     // ... of the selected rows
+    TakePage,        // ... of every difference on the selected row's page
+    TakeAll,
+    OtherValueTip,   // "Other value: %1", the tooltip of a marked editor
     Count
 };
 

@@ -43,6 +43,11 @@ enum class LogTextId {
     SkipBadFrame,
     SkipFrameCheck,
     SkipBadValue,
+    // Tooltips of the map cells; "%1" ... stand for the numbers.
+    CellFrames,         // "%1" frames the marker put on the cell since the last reset
+    CellEvidence,       // "%1" samples, "%2" lean share, "%3" rich share
+    CellLocked,         // the user locked the cell
+    CellAtRail,         // advice given, but the cell is at its rail already
     Count
 };
 

@@ -67,6 +67,20 @@ constexpr std::array<MapTextRow, static_cast<std::size_t>(MapText::Count)> Rows{
       "Inj-23A folgt Inj-14A (Gekoppelt) und kann nicht bearbeitet werden",
       "Inj-23A suit Inj-14A (couplé) et ne peut pas être modifiée",
       "Inj-23A sleduje Inj-14A (Spřažený) a nelze ji upravovat"}},
+    {MapText::EngineSpeedAxis, {"Engine speed [rpm]", "Drehzahl [U/min]", "Régime [tr/min]", "Otáčky [ot/min]"}},
+    {MapText::ThrottleAxis, {"Throttle [%]", "Drosselklappe [%]", "Papillon [%]", "Škrticí klapka [%]"}},
+    {MapText::PressureAxis,
+     {"Manifold pressure [%]", "Saugrohrdruck [%]", "Pression d’admission [%]", "Tlak v sání [%]"}},
+    {MapText::TemperatureAxis, {"Temperature [°C]", "Temperatur [°C]", "Température [°C]", "Teplota [°C]"}},
+    {MapText::NoMapOnPage,
+     {"This page has no map or curve to show.", "Diese Seite hat kein Kennfeld und keine Kurve zum Anzeigen.",
+      "Cette page n’a ni carte ni courbe à afficher.", "Tato stránka nemá mapu ani křivku k zobrazení."}},
+    {MapText::TurnHint,
+     {"Drag or arrow keys: turn · Home: default view", "Ziehen oder Pfeiltasten: drehen · Pos1: Grundansicht",
+      "Glisser ou flèches\u00A0: tourner · Origine\u00A0: vue par défaut",
+      "Tažení nebo šipky: otočit · Home: výchozí pohled"}},
+    {MapText::OperatingPoint, {"Operating point", "Betriebspunkt", "Point de fonctionnement", "Pracovní bod"}},
+    {MapText::SelectionMark, {"Selection", "Auswahl", "Sélection", "Výběr"}},
 }};
 
 consteval bool RowsInIdOrder()

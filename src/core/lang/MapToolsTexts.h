@@ -40,6 +40,15 @@ enum class MapText {
     PasteDoesNotFit,      // %1 = line, %2 = field
     PasteNothing,
     MapLockedCoupled,     // Inj-23A while it follows Inj-14A
+    // The 3D map window (View > 3D map).
+    EngineSpeedAxis,
+    ThrottleAxis,
+    PressureAxis,         // the rows of Inj-IAP
+    TemperatureAxis,
+    NoMapOnPage,
+    TurnHint,
+    OperatingPoint,       // legend of the marks
+    SelectionMark,
     Count
 };
 

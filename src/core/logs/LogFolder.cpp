@@ -1,5 +1,7 @@
 #include "logs/LogFolder.h"
 
+#include "settings/DataFolder.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -7,23 +9,9 @@
 #include <system_error>
 #include <vector>
 
-#include <pwd.h>
-#include <unistd.h>
-
 namespace korvane::logs {
 
 namespace {
-
-std::filesystem::path HomeFolder()
-{
-    if (const char *home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return home;
-    }
-    if (const passwd *entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr) {
-        return entry->pw_dir;
-    }
-    return ".";
-}
 
 bool Digits(std::string_view text)
 {
@@ -40,11 +28,7 @@ struct LogFile {
 
 std::filesystem::path LogsFolder()
 {
-    const char *xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute()) {
-        return std::filesystem::path(xdg) / "Korvane" / "logs";
-    }
-    return HomeFolder() / ".local" / "share" / "Korvane" / "logs";
+    return settings::DataFolder() / "logs";
 }
 
 std::string LogFileName(std::chrono::system_clock::time_point start, int sequence)

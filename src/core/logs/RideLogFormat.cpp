@@ -1,5 +1,7 @@
 #include "logs/RideLogFormat.h"
 
+#include "model/HexDigit.h"
+
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -8,6 +10,8 @@
 namespace korvane::logs {
 
 namespace {
+
+using model::HexDigit;
 
 using link::MonitorNumbers;
 using enum CellKind;
@@ -156,20 +160,6 @@ bool ParseFixed(std::string_view text, int places, int &value)
     }
     value = static_cast<int>(result);
     return true;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 }  // namespace

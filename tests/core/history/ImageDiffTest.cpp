@@ -174,6 +174,33 @@ TEST(ImageDiff, TakingTheOtherValuesCoversEveryDifferingByteOnce)
     }
 }
 
+// The side-by-side listing holds every editor once, the differences among
+// them exactly as ImageDiff reports them, and stray bytes only where they differ.
+TEST(ImageDiff, ListingWithEqualEditorsKeepsTheDifferencesInPlace)
+{
+    const ConfigImage base = BaseImage();
+    ConfigImage other = base;
+    other[MapCell(Offset::AdvMap, 2, 3)] += 1;
+    other[Offset::ActClutch] ^= 1;
+    other[1199] ^= 1;
+    DiffOptions all;
+    all.includeEqual = true;
+    const auto listing = ImageDiff(base, other, all);
+    const auto differences = ImageDiff(base, other);
+    std::vector<const DiffEntry *> differing;
+    for (const DiffEntry &e : listing)
+        if (e.differs()) differing.push_back(&e);
+    ASSERT_EQ(differing.size(), differences.size());
+    for (std::size_t i = 0; i < differing.size(); ++i) {
+        EXPECT_EQ(differing[i]->parameter, differences[i].parameter);
+        EXPECT_EQ(differing[i]->b, differences[i].b);
+    }
+    EXPECT_EQ(EntriesOfPage(listing, 0).size(), 15u + 150u + 1u);  // axis, cells, base advance
+    EXPECT_EQ(EntriesOfPage(listing, OtherBytesPage).size(), 1u);
+    EXPECT_FALSE(FindEntry(listing, 7, "UpDownOmez1")->differs());
+    EXPECT_EQ(ImageDiff(base, base, all).size(), listing.size() - 1);
+}
+
 TEST(ImageDiff, CaptionsFollowTheLanguage)
 {
     const ConfigImage base = BaseImage();
