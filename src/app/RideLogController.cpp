@@ -362,10 +362,24 @@ bool RideLogController::locked(int page, int row, int column) const
 
 bool RideLogController::toggleLock(int page, int row, int column)
 {
-    if (!InMap(page, row, column) || !logs::AdvisedPage(static_cast<std::uint8_t>(page)))
+    if (row < 0 || column < 0)
         return false;
-    m_locked.set(static_cast<std::uint8_t>(page), static_cast<std::uint8_t>(row), static_cast<std::uint8_t>(column),
-                 !locked(page, row, column));
+    return toggleLocks(page, maptools::Selection::Cell({static_cast<std::size_t>(row), static_cast<std::size_t>(column)}));
+}
+
+bool RideLogController::toggleLocks(int page, const maptools::Selection &selection)
+{
+    if (!InMap(page, static_cast<int>(selection.bottom), static_cast<int>(selection.right)) ||
+        !logs::AdvisedPage(static_cast<std::uint8_t>(page)))
+        return false;
+    bool allLocked = true;
+    for (std::size_t row = selection.top; row <= selection.bottom; ++row)
+        for (std::size_t column = selection.left; column <= selection.right; ++column)
+            allLocked = allLocked && locked(page, static_cast<int>(row), static_cast<int>(column));
+    for (std::size_t row = selection.top; row <= selection.bottom; ++row)
+        for (std::size_t column = selection.left; column <= selection.right; ++column)
+            m_locked.set(static_cast<std::uint8_t>(page), static_cast<std::uint8_t>(row),
+                         static_cast<std::uint8_t>(column), !allLocked);
     refreshAdvice();
     emit m_hitsOverlay->changed(page);
     return true;

@@ -30,6 +30,7 @@
 #include "logs/LambdaAdvisor.h"
 #include "logs/LogRecorder.h"
 #include "logs/LogSettings.h"
+#include "maptools/Sheets.h"
 #include "model/ConfigImage.h"
 
 #include <QObject>
@@ -74,6 +75,9 @@ public:
     [[nodiscard]] CellOverlay *overlay(CellColourChoice choice) const;
     // Locks against advice; only cells of Inj-14A, Inj-23A and Inj-IAP.
     bool toggleLock(int page, int row, int column);
+    // L or "Lock cell" on a table's selection: locks it, or unlocks it when
+    // every cell of it is locked already. False off the advised maps.
+    bool toggleLocks(int page, const maptools::Selection &selection);
     [[nodiscard]] bool locked(int page, int row, int column) const;
 
     // What the overlays, the tooltips and tests read.

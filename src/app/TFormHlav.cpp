@@ -3,6 +3,7 @@
 #include "app/CompareController.h"
 #include "app/RideLogController.h"
 #include "app/TableController.h"
+#include "app/TableLinks.h"
 #include "app/UndoController.h"
 #include "app/View3DController.h"
 #include "model/ValueLimits.h"
@@ -177,6 +178,8 @@ void TFormHlav::ConnectCommands()
     m_view3d = std::make_unique<View3DController>(*this, m_features.Menu3DMap);
     m_settingsGroups.push_back(m_view3d.get());
     m_compare = std::make_unique<CompareController>(*this, *m_dialogs);
+    // Before FormCreate: a stored colour mode of the ride logs needs its look.
+    LinkTable(*m_table, *m_rideLogs, *m_compare, *m_view3d);
 }
 
 void TFormHlav::FormCreate(const StartOptions &options)

@@ -2,6 +2,7 @@
 
 #include "app/TFormHlav.h"
 #include "lang/Captions.h"
+#include "lang/LogTexts.h"
 #include "maptools/CellColours.h"
 #include "maptools/TableSettings.h"
 #include "pages/Visibility.h"
@@ -43,7 +44,10 @@ QColor ToQColor(maptools::Rgb colour)
 ui::CellLook ByValueLook(SheetId sheet, maptools::CellPos, int value)
 {
     const maptools::Rgb background = maptools::CellColour(sheet, value);
-    return {ToQColor(background), ToQColor(maptools::TextColourOn(background)), {}};
+    ui::CellLook look;
+    look.background = ToQColor(background);
+    look.text = ToQColor(maptools::TextColourOn(background));
+    return look;
 }
 
 // A map's breakpoints, or the unit of a curve as the spin-editor row has it.
@@ -82,6 +86,17 @@ TableController::TableController(TFormHlav &window, Dialogs &dialogs, const Part
     m_legend->setObjectName(QStringLiteral("TableKeyLegend"));
     m_legend->setWordWrap(true);
     m_legend->hide();
+
+    // Right-click on a cell keeps a selection it lies in, so the lock takes
+    // the whole selection as L does.
+    ui::MapTableView *mapView = m_views[MapView];
+    m_lockAction = new QAction(mapView);
+    m_lockAction->setObjectName(QStringLiteral("TableLockCell"));
+    m_lockAction->setEnabled(false);
+    mapView->addAction(m_lockAction);
+    mapView->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_lockAction, &QAction::triggered, this,
+            [this, mapView] { runCommand(mapView, ui::TableCommand::Lock, 0); });
 
     m_providers[static_cast<std::size_t>(CellColourChoice::ByValue)] = ByValueLook;
     const FeatureMenus &menus = window.features();
@@ -248,6 +263,7 @@ void TableController::placeMapTable(std::uint8_t page)
         view->setSheet(sheet);
         view->tableModel()->setRowCaptions(RowCaptions(sheet, *pageWidget));
         applyCompareMarks(view);
+        updateLockAction();
     }
     if (view->parentWidget() != pageWidget) {
         // The map group has just moved onto the page; the table lies over it.
@@ -340,10 +356,22 @@ void TableController::applyLanguage()
     const QString legend = text(lang::MapText::KeyLegend1) + QLatin1Char('\n') + text(lang::MapText::KeyLegend2);
     if (m_legend->text() != legend)
         m_legend->setText(legend);
+    m_lockAction->setText(Q(lang::LogText(lang::LogTextId::LockCell, language)));
     const QString rpm = Q(lang::CaptionText("LabelMapRpm", lang::CaptionProperty::Caption, language));
     for (ui::MapTableView *view : m_views)
         view->setCornerText(rpm);
     placeLegend(m_window.pageEditor().CurrentPage());
+}
+
+void TableController::setLockable(std::function<bool(maptools::SheetId)> lockable)
+{
+    m_lockable = std::move(lockable);
+    updateLockAction();
+}
+
+void TableController::updateLockAction()
+{
+    m_lockAction->setEnabled(m_lockable && m_lockable(m_views[MapView]->sheet()));
 }
 
 ui::MapTableView *TableController::activeView() const

@@ -27,10 +27,12 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QStatusBar;
 
@@ -83,6 +85,9 @@ public:
     void setCompareMarks(std::span<const history::DiffEntry> entries);
     // The look of a colour mode beyond "by value"; enables its menu item.
     void setLookProvider(CellColourChoice choice, ui::CellLookProvider provider);
+    // The tables whose cells L and the context menu's "Lock cell" may lock;
+    // none before this is called.
+    void setLockable(std::function<bool(maptools::SheetId)> lockable);
     // Asks the provider of the mode on view again (looks that change while
     // the values stay).
     void refreshLooks();
@@ -107,6 +112,7 @@ private:
     void placeMapTable(std::uint8_t page);
     void placeLegend(std::uint8_t page);
     void showCurveRows(bool shown);
+    void updateLockAction();
     // The spin editor of the cell a table was on.
     void focusSpinEditor(maptools::SheetId sheet, maptools::CellPos cell);
 
@@ -125,6 +131,8 @@ private:
     CellColourChoice m_colours = CellColourChoice::Off;
     std::array<ui::CellLookProvider, 4> m_providers;
     std::vector<history::DiffEntry> m_compare;
+    QAction *m_lockAction = nullptr;
+    std::function<bool(maptools::SheetId)> m_lockable;
 };
 
 }  // namespace korvane::app

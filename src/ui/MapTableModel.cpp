@@ -8,7 +8,8 @@ namespace {
 
 using maptools::CellPos;
 
-const QList<int> LookRoles{Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole};
+const QList<int> LookRoles{Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole, Qt::ToolTipRole,
+                           MapTableModel::SignRole, MapTableModel::LockRole};
 const QList<int> MarkRoles{MapTableModel::MarkRole};
 const QList<int> CompareRoles{MapTableModel::CompareRole};
 
@@ -192,6 +193,10 @@ QVariant MapTableModel::data(const QModelIndex &index, int role) const
         return m_marks.cell == cell;
     case CompareRole:
         return bool(m_compare.cells[k]);
+    case SignRole:
+        return look.sign;
+    case LockRole:
+        return look.locked;
     default:
         return {};
     }

@@ -29,6 +29,8 @@ struct CellLook {
     QColor background;
     QColor text;
     QString toolTip;
+    QString sign;         // beside the value, e.g. the advice's "↑", so it reads in greyscale
+    bool locked = false;  // held back from advice: a small padlock
     friend bool operator==(const CellLook &, const CellLook &) = default;
 };
 // The look of a cell holding value; one provider per colour mode.
@@ -47,6 +49,8 @@ public:
     enum Role {
         MarkRole = Qt::UserRole + 1,  // bool: the live operating point (cells and both headers)
         CompareRole,                  // bool: differs from the compared image (cells and axis)
+        SignRole,                     // QString: CellLook::sign
+        LockRole,                     // bool: CellLook::locked
     };
 
     MapTableModel(const model::ConfigImage &image, maptools::SheetId sheet, QObject *parent = nullptr);

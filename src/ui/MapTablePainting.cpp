@@ -24,6 +24,8 @@ const QColor CompareColour(230, 0, 150);
 const QColor SelectionDark(0, 40, 110);
 const QColor SelectionLight(205, 228, 255);
 constexpr double SelectionTint = 0.7;
+constexpr int SignInset = 3;
+constexpr int PadlockSize = 8;
 
 // A frame of the given width just inside rect.
 void FillFrame(QPainter *painter, const QRect &rect, int width, const QColor &colour)
@@ -41,6 +43,21 @@ void PaintMarker(QPainter *painter, const QRect &rect)
     FillFrame(painter, rect.adjusted(1, 1, -1, -1), MarkerBand, MarkerGreen);
     const int inner = 1 + MarkerBand;
     FillFrame(painter, rect.adjusted(inner, inner, -inner, -inner), 1, Qt::black);
+}
+
+// In the bottom-left corner, in the text's colour: a body and a shackle.
+void PaintPadlock(QPainter *painter, const QRect &rect, const QColor &colour)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    const QRect body(rect.left() + SignInset, rect.bottom() - SignInset - PadlockSize / 2, PadlockSize,
+                     PadlockSize / 2);
+    painter->fillRect(body, colour);
+    painter->setPen(QPen(colour, 1.5));
+    painter->setBrush(Qt::NoBrush);
+    const int shackle = PadlockSize - 4;
+    painter->drawArc(QRect(body.left() + 2, body.top() - shackle / 2 - 1, shackle, shackle), 0, 180 * 16);
+    painter->restore();
 }
 
 void PaintCompareMark(QPainter *painter, const QRect &rect)
@@ -101,6 +118,10 @@ void MapCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     painter->setPen(text);
     painter->setFont(opt.font);
     painter->drawText(rect, Qt::AlignCenter, opt.text);
+    if (const QString sign = index.data(MapTableModel::SignRole).toString(); !sign.isEmpty())
+        painter->drawText(rect.adjusted(0, 0, -SignInset, 0), Qt::AlignRight | Qt::AlignVCenter, sign);
+    if (index.data(MapTableModel::LockRole).toBool())
+        PaintPadlock(painter, rect, text);
 
     if (selected) {
         // The border runs round the selected rectangle, not round each cell.
