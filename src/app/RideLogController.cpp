@@ -2,6 +2,7 @@
 
 #include "app/RideLogOverlays.h"
 #include "app/TFormHlav.h"
+#include "app/TableController.h"
 #include "history/RestorePoints.h"
 #include "lang/HistoryTexts.h"
 #include "lang/LogTexts.h"
@@ -264,6 +265,8 @@ void RideLogController::paintTrail(double now)
         }
     }
     m_window.m_mapGroup->setTrail(ages);
+    if (const TableController *table = m_window.table())
+        table->mapTable()->tableModel()->setTrail(ages);
 }
 
 QString RideLogController::cellToolTip(int row, int column) const

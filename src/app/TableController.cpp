@@ -369,6 +369,12 @@ void TableController::setLockable(std::function<bool(maptools::SheetId)> lockabl
     updateLockAction();
 }
 
+void TableController::setToolTipSource(const ui::CellToolTipSource &source)
+{
+    for (ui::MapTableView *view : m_views)
+        view->tableModel()->setToolTipSource(source);
+}
+
 void TableController::updateLockAction()
 {
     m_lockAction->setEnabled(m_lockable && m_lockable(m_views[MapView]->sheet()));

@@ -88,6 +88,8 @@ public:
     // The tables whose cells L and the context menu's "Lock cell" may lock;
     // none before this is called.
     void setLockable(std::function<bool(maptools::SheetId)> lockable);
+    // Tooltips of the cells in every colour mode (the ride logs' hit counts).
+    void setToolTipSource(const ui::CellToolTipSource &source);
     // Asks the provider of the mode on view again (looks that change while
     // the values stay).
     void refreshLooks();

@@ -53,6 +53,11 @@ void LinkTable(TableController &table, RideLogController &rideLogs, CompareContr
                 table.refreshLooks();
         });
     }
+    table.setToolTipSource([&rideLogs](SheetId sheet, maptools::CellPos cell) {
+        // The map table always shows the page on view, whose tooltips these are.
+        return IsMap(sheet) ? rideLogs.cellToolTip(static_cast<int>(cell.row), static_cast<int>(cell.column))
+                            : QString();
+    });
     table.setLockable([](SheetId sheet) { return IsMap(sheet) && logs::AdvisedPage(maptools::PageOf(sheet)); });
     QObject::connect(&table, &TableController::lockRequested, &rideLogs,
                      [&rideLogs](SheetId sheet, const maptools::Selection &selection) {

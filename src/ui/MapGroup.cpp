@@ -151,6 +151,7 @@ void MapGroup::setGridShown(bool shown)
     // The column spin buttons come back only where the map takes edits.
     for (QWidget *widget : std::as_const(m_columnSpins))
         SetShown(widget, shown && !m_plus->isHidden());
+    update();  // the trail's rings go and come with the grid
 }
 
 void MapGroup::setRowTexts(const QStringList &texts)
@@ -185,7 +186,8 @@ int MapGroup::setTrail(const TrailAges &ages)
         if (ages[i] == m_trail[i])
             continue;
         m_trail[i] = ages[i];
-        update(TrailRingRegion(m_cells.at(static_cast<qsizetype>(i))->geometry()));
+        if (m_gridShown)
+            update(TrailRingRegion(m_cells.at(static_cast<qsizetype>(i))->geometry()));
         ++changed;
     }
     return changed;
@@ -194,7 +196,7 @@ int MapGroup::setTrail(const TrailAges &ages)
 void MapGroup::paintEvent(QPaintEvent *event)
 {
     QGroupBox::paintEvent(event);
-    if (std::all_of(m_trail.begin(), m_trail.end(), [](std::uint8_t age) { return age == NoTrail; }))
+    if (!m_gridShown || std::all_of(m_trail.begin(), m_trail.end(), [](std::uint8_t age) { return age == NoTrail; }))
         return;
     QPainter painter(this);
     // Oldest first, so that a newer ring is never painted over.

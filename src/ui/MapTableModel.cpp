@@ -12,6 +12,7 @@ const QList<int> LookRoles{Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRo
                            MapTableModel::SignRole, MapTableModel::LockRole};
 const QList<int> MarkRoles{MapTableModel::MarkRole};
 const QList<int> CompareRoles{MapTableModel::CompareRole};
+const QList<int> TrailRoles{MapTableModel::TrailRole};
 
 bool Marked(const std::optional<std::size_t> &marked, int section)
 {
@@ -23,6 +24,7 @@ bool Marked(const std::optional<std::size_t> &marked, int section)
 MapTableModel::MapTableModel(const model::ConfigImage &image, maptools::SheetId sheet, QObject *parent)
     : QAbstractTableModel(parent), m_image(image), m_sheet(sheet)
 {
+    m_trail.fill(NoTrail);
     load();
 }
 
@@ -50,6 +52,7 @@ void MapTableModel::setSheet(maptools::SheetId sheet)
     m_sheet = sheet;
     m_marks = {};
     m_compare = {};
+    m_trail.fill(NoTrail);
     load();
     endResetModel();
 }
@@ -187,8 +190,10 @@ QVariant MapTableModel::data(const QModelIndex &index, int role) const
         return look.background.isValid() ? QVariant(look.background) : QVariant();
     case Qt::ForegroundRole:
         return look.text.isValid() ? QVariant(look.text) : QVariant();
-    case Qt::ToolTipRole:
-        return look.toolTip.isEmpty() ? QVariant() : QVariant(look.toolTip);
+    case Qt::ToolTipRole: {
+        const QString text = !look.toolTip.isEmpty() ? look.toolTip : m_toolTips ? m_toolTips(m_sheet, cell) : QString();
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
     case MarkRole:
         return m_marks.cell == cell;
     case CompareRole:
@@ -197,6 +202,8 @@ QVariant MapTableModel::data(const QModelIndex &index, int role) const
         return look.sign;
     case LockRole:
         return look.locked;
+    case TrailRole:
+        return int{m_trail[k]};
     default:
         return {};
     }
@@ -260,6 +267,18 @@ bool MapTableModel::setHeaderData(int section, Qt::Orientation orientation, cons
         return false;
     emit axisTyped(section, number);
     return true;
+}
+
+void MapTableModel::setTrail(const TrailAges &ages)
+{
+    for (std::size_t k = 0; k < cellCount(); ++k) {
+        if (ages[k] == m_trail[k])
+            continue;
+        m_trail[k] = ages[k];
+        const CellPos cell = cellAt(k);
+        const QModelIndex at = index(static_cast<int>(cell.row), static_cast<int>(cell.column));
+        emit dataChanged(at, at, TrailRoles);
+    }
 }
 
 }  // namespace korvane::ui

@@ -8,6 +8,8 @@
 // refresh() compares with what is on view and reports only what changed, so
 // a refresh that finds nothing new repaints nothing.
 
+#include "TrailRings.h"
+
 #include "maptools/Sheets.h"
 #include "model/ConfigImage.h"
 
@@ -35,6 +37,8 @@ struct CellLook {
 };
 // The look of a cell holding value; one provider per colour mode.
 using CellLookProvider = std::function<CellLook(maptools::SheetId sheet, maptools::CellPos cell, int value)>;
+// A cell's tooltip where its look has none; asked only as the mouse rests.
+using CellToolTipSource = std::function<QString(maptools::SheetId sheet, maptools::CellPos cell)>;
 
 // Cells and axis points that differ from a compared image.
 struct CompareMarks {
@@ -51,6 +55,7 @@ public:
         CompareRole,                  // bool: differs from the compared image (cells and axis)
         SignRole,                     // QString: CellLook::sign
         LockRole,                     // bool: CellLook::locked
+        TrailRole,                    // int: the marker's trail, 0..TrailBuckets - 1 or NoTrail
     };
 
     MapTableModel(const model::ConfigImage &image, maptools::SheetId sheet, QObject *parent = nullptr);
@@ -66,12 +71,15 @@ public:
     void refresh();
     void setRowCaptions(const QStringList &captions);
     void setLookProvider(CellLookProvider provider);
+    void setToolTipSource(CellToolTipSource source) { m_toolTips = std::move(source); }
     // Asks the provider again for every cell, for looks that change while
     // the values stay (hit counts).
     void refreshLooks();
     void setMarks(const maptools::SheetMarks &marks);
     [[nodiscard]] const maptools::SheetMarks &marks() const { return m_marks; }
     void setCompareMarks(const CompareMarks &marks);
+    // The trail of the live marker (TrailRings.h), as the grid has it.
+    void setTrail(const TrailAges &ages);
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex &parent = {}) const override;
@@ -111,9 +119,11 @@ private:
     std::array<int, maptools::ColumnCount> m_axis{};
     std::array<CellLook, model::MapCells> m_looks{};
     CellLookProvider m_lookProvider;
+    CellToolTipSource m_toolTips;
     QStringList m_rowCaptions;
     maptools::SheetMarks m_marks;
     CompareMarks m_compare;
+    TrailAges m_trail{};
 };
 
 }  // namespace korvane::ui

@@ -149,6 +149,11 @@ void MapCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
         const int inset = SelectionBorder + 1;
         painter->drawRect(rect.adjusted(inset, inset, -inset - 1, -inset - 1));
     }
+    if (const int age = index.data(MapTableModel::TrailRole).toInt(); age < TrailBuckets) {
+        // Inside the cell, clear of the selection's border.
+        const int inset = SelectionBorder + TrailRingWidth;
+        PaintTrailRing(*painter, rect.adjusted(inset, inset, -inset, -inset), static_cast<std::uint8_t>(age));
+    }
     if (index.data(MapTableModel::CompareRole).toBool())
         PaintCompareMark(painter, rect);
     if (index.data(MapTableModel::MarkRole).toBool())

@@ -8,7 +8,7 @@ namespace korvane::ui {
 namespace {
 
 // Two pixels just outside the editor: the gap to the next column is four.
-constexpr int RingWidth = 2;
+constexpr int RingWidth = TrailRingWidth;
 constexpr std::array<int, TrailBuckets> Alpha{255, 200, 150, 105, 65};
 const QColor TrailColour{0, 0, 160};
 

@@ -20,6 +20,7 @@ class QPainter;
 namespace korvane::ui {
 
 inline constexpr int TrailBuckets = 5;
+inline constexpr int TrailRingWidth = 2;
 inline constexpr std::uint8_t NoTrail = 0xFF;
 using TrailAges = std::array<std::uint8_t, 150>;  // row by row; NoTrail or 0..TrailBuckets - 1
 

@@ -8,6 +8,7 @@
 
 #include "app/CompareController.h"
 #include "app/RideLogController.h"
+#include "app/RideLogOverlays.h"
 #include "app/TableController.h"
 #include "app/View3DController.h"
 #include "model/ParameterFile.h"
@@ -73,6 +74,10 @@ TEST_F(WindowTableLinksTest, HitsAndAdviceColourTheTableAndLSwitchesLocksOfTheSe
     const maptools::CellPos cell = view.tableModel()->marks().cell.value();
     EXPECT_TRUE(at(view, cell, Qt::BackgroundRole).isValid()) << "a visited cell";
     EXPECT_FALSE(at(view, {cell.row, (cell.column + 3) % 15}, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(at(view, cell, MapTableModel::TrailRole).toInt(), 0) << "the newest ring of the trail";
+    window->features().MenuColours[static_cast<int>(app::CellColourChoice::ByValue)]->trigger();
+    EXPECT_TRUE(at(view, cell, Qt::ToolTipRole).toString().startsWith(app::HitsText(14, 0)))
+        << "the count in every colour mode";
 
     advice->trigger();
     EXPECT_EQ(at(view, cell, MapTableModel::SignRole).toString(), QStringLiteral("↑"));
