@@ -103,9 +103,13 @@ std::string MergeKey(const char *action, const model::ConfigImage &before, const
         std::size_t last = i;
         while (last + 1 < model::ImageSize && before[last + 1] != after[last + 1])
             ++last;
-        key += (first ? "" : ",") + std::to_string(i);
-        if (last > i)
-            key += '-' + std::to_string(last);
+        if (!first)
+            key += ',';
+        key += std::to_string(i);
+        if (last > i) {
+            key += '-';
+            key += std::to_string(last);
+        }
         first = false;
         i = last + 1;
     }
