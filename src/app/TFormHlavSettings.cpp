@@ -1,6 +1,7 @@
 // The settings file, the parameter snapshot and the diagnostic marker.
-
 #include "app/TFormHlav.h"
+
+#include "app/ScreenFit.h"
 
 #include "model/Snapshot.h"
 #include "settings/BasicSettings.h"
@@ -37,16 +38,6 @@ void SetChecked(QCheckBox *box, bool checked)
 std::string Utf8(const QString &text)
 {
     return text.toUtf8().toStdString();
-}
-
-bool FitsAScreen(const QRect &rect)
-{
-    std::vector<settings::Rect> screens;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.left(), area.top(), area.width(), area.height()});
-    }
-    return settings::IsUsableWindowRect({rect.left(), rect.top(), rect.width(), rect.height()}, screens);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/View3DController.h"
 
+#include "app/ScreenFit.h"
 #include "app/TFormHlav.h"
 #include "lang/MapToolsTexts.h"
 #include "maptools/ViewContent.h"
@@ -45,16 +46,6 @@ std::optional<int> ReadInteger(const settings::IniFile &ini, std::string_view ke
 void WriteInteger(settings::IniFile &ini, std::string_view key, int value)
 {
     ini.setValue(Section, key, std::to_string(value));
-}
-
-bool FitsAScreen(const QRect &rect)
-{
-    std::vector<settings::Rect> screens;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.left(), area.top(), area.width(), area.height()});
-    }
-    return settings::IsUsableWindowRect({rect.left(), rect.top(), rect.width(), rect.height()}, screens);
 }
 
 }  // namespace
