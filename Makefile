@@ -30,14 +30,13 @@ endef
 
 .PHONY: test run package package-test
 
-# make test compiles without debug information and with Qt's and GoogleTest's
-# headers precompiled (cmake/Precompiled.cmake): a build from scratch takes a
-# third less time, and a failure it finds is reproduced in a developer's own
-# tree.
+# make test compiles without debug information: a build from scratch takes a
+# sixth less time (a window test's source 5.7 s instead of 9.6 s), and a
+# failure it finds is reproduced in a developer's own tree.
 test:
 	@bash scripts/setup.sh
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DKORVANE_WERROR=ON \
-	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DKORVANE_PCH=ON >/dev/null
+	  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
