@@ -98,19 +98,19 @@ std::optional<LoadedSet> ReadUnit(const std::string &device, std::uint8_t langua
 
 }  // namespace
 
-std::optional<LoadedSet> LoadSet(const std::string &spec, std::uint8_t language, CommandIo &io)
+std::optional<LoadedSet> LoadSet(const std::string &source, std::uint8_t language, CommandIo &io)
 {
-    if (spec.starts_with(HistoryPrefix)) {
-        return LoadRestorePoint(spec.substr(HistoryPrefix.size()), language, io);
+    if (source.starts_with(HistoryPrefix)) {
+        return LoadRestorePoint(source.substr(HistoryPrefix.size()), language, io);
     }
-    if (spec.starts_with(DevicePrefix)) {
-        const std::string device = spec.substr(DevicePrefix.size());
+    if (source.starts_with(DevicePrefix)) {
+        const std::string device = source.substr(DevicePrefix.size());
         if (device.empty()) {
             throw UsageError("device: needs a serial device or COM1..COM10, e.g. device:/dev/ttyUSB0");
         }
         return ReadUnit(device, language, io);
     }
-    return LoadFile(spec, language, io);
+    return LoadFile(source, language, io);
 }
 
 }  // namespace korvane::cli

@@ -19,10 +19,10 @@ struct LoadedSet {
     std::string name;  // for headers: the file, "restore point 3 (...)", "unit on /dev/ttyUSB0"
 };
 
-// Loads spec; on failure writes the reason, naming the input, to io.err and
-// returns nullopt. Throws UsageError for a spec that is not well formed
+// Loads source; on failure writes the reason, naming the input, to io.err and
+// returns nullopt. Throws UsageError for a source that is not well formed
 // ("history:x", "device:"). Device progress goes to io.err, so io.out keeps
 // only the command's own output.
-[[nodiscard]] std::optional<LoadedSet> LoadSet(const std::string &spec, std::uint8_t language, CommandIo &io);
+[[nodiscard]] std::optional<LoadedSet> LoadSet(const std::string &source, std::uint8_t language, CommandIo &io);
 
 }  // namespace korvane::cli
