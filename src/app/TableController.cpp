@@ -167,6 +167,7 @@ void TableController::setTableEditing(bool on)
     }
     m_on = on;
     placeTables();
+    emit editingSwitched(on);
     if (!on && focused)
         focusSpinEditor(focused->first, focused->second);
 }

@@ -96,6 +96,8 @@ public:
 
 signals:
     void selectionChanged(korvane::maptools::SheetId sheet, korvane::maptools::Selection selection);
+    // View > Table editing switched.
+    void editingSwitched(bool on);
     // L in a table.
     void lockRequested(korvane::maptools::SheetId sheet, korvane::maptools::Selection selection);
 

@@ -65,10 +65,14 @@ void LinkTable(TableController &table, RideLogController &rideLogs, CompareContr
                      });
     QObject::connect(&compare, &CompareController::changed, &table,
                      [&table, &compare] { table.setCompareMarks(compare.entries()); });
-    QObject::connect(&table, &TableController::selectionChanged, &view3d,
-                     [&view3d](SheetId sheet, const maptools::Selection &selection) {
-                         view3d.setSelection(IsMap(sheet) ? std::optional(selection) : std::nullopt);
-                     });
+    // The hidden table keeps a selection too; the 3D view shows only the one
+    // on view.
+    const auto showSelection = [&table, &view3d] {
+        const ui::MapTableView *map = table.mapTable();
+        view3d.setSelection(table.activeView() == map ? std::optional(map->selection()) : std::nullopt);
+    };
+    QObject::connect(&table, &TableController::selectionChanged, &view3d, showSelection);
+    QObject::connect(&table, &TableController::editingSwitched, &view3d, showSelection);
 }
 
 }  // namespace korvane::app

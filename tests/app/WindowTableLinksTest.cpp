@@ -108,6 +108,11 @@ TEST_F(WindowTableLinksTest, HitsAndAdviceColourTheTableAndLSwitchesLocksOfTheSe
     EXPECT_EQ(lock->text(), QStringLiteral("&Lock cell"));
     window->pageControl()->setCurrentIndex(pages::AdvancePage);
     EXPECT_FALSE(lock->isEnabled());
+
+    hits->trigger();
+    window->close();
+    open();
+    EXPECT_EQ(window->table()->cellColours(), app::CellColourChoice::Hits) << "kept, with its look there at start";
 }
 
 TEST_F(WindowTableLinksTest, CompareMarksAndTheSelectionReachTheTableAndThe3DView)
@@ -129,10 +134,15 @@ TEST_F(WindowTableLinksTest, CompareMarksAndTheSelectionReachTheTableAndThe3DVie
 
     const Selection block{1, 2, 3, 5};
     view.selectCells(block);
-    EXPECT_EQ(window->view3d()->view()->surface()->selection(), block);
+    const ui::MapSurfaceView &surface = *window->view3d()->view()->surface();
+    EXPECT_EQ(surface.selection(), block);
+    window->features().MenuTableEditing->trigger();
+    EXPECT_EQ(surface.selection(), std::nullopt) << "the hidden table's selection is not on view";
+    window->features().MenuTableEditing->trigger();
+    EXPECT_EQ(surface.selection(), block);
     window->pageControl()->setCurrentIndex(pages::PolohaPage);
     window->table()->activeView()->selectCells(Selection{0, 0, 0, 3});
-    EXPECT_EQ(window->view3d()->view()->surface()->selection(), std::nullopt) << "a curve marks nothing on a map";
+    EXPECT_EQ(surface.selection(), std::nullopt) << "a curve marks nothing on a map";
 }
 
 }  // namespace
