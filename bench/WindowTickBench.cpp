@@ -145,24 +145,43 @@ double Percentile(std::vector<double> samples, double fraction)
     return samples[index];
 }
 
-// range(0): a Window::Mode.
-void BM_TickWithFrameOnMapPage(benchmark::State &state)
+// Per iteration: makes the input (untimed), times act on it, then lets the
+// repaints it asked for run (untimed). Reports the median and the 99th
+// percentile of act alone.
+template <typename Make, typename Act>
+void TimeEach(benchmark::State &state, Make make, Act act)
 {
-    Window window(static_cast<int>(state.range(0)));
     std::vector<double> micros;
-    std::uint16_t rpm = 1000;
     for (auto _ : state) {
-        const link::Frame frame = LiveFrame(rpm);
-        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        const auto input = make();
         const auto start = std::chrono::steady_clock::now();
-        window.tickWithFrame(frame);
+        act(input);
         micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         state.PauseTiming();
-        QApplication::processEvents();  // the repaints the tick asked for
+        QApplication::processEvents();
         state.ResumeTiming();
     }
     state.counters["median_us"] = Percentile(micros, 0.5);
     state.counters["p99_us"] = Percentile(micros, 0.99);
+}
+
+// Engine speeds sweeping 1000..12000 rpm, a new one on every frame.
+struct Sweep {
+    std::uint16_t rpm = 1000;
+    link::Frame next()
+    {
+        const link::Frame frame = LiveFrame(rpm);
+        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
+        return frame;
+    }
+};
+
+// range(0): a Window::Mode.
+void BM_TickWithFrameOnMapPage(benchmark::State &state)
+{
+    Window window(static_cast<int>(state.range(0)));
+    Sweep sweep;
+    TimeEach(state, [&sweep] { return sweep.next(); }, [&window](const link::Frame &frame) { window.tickWithFrame(frame); });
 }
 BENCHMARK(BM_TickWithFrameOnMapPage)->ArgName("mode")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Arg(7)->Iterations(2000)->Unit(benchmark::kMicrosecond);
 
@@ -177,22 +196,15 @@ void BM_TickWithFrameRecording(benchmark::State &state)
         record->trigger();
     logs::LogClock clock = logs::LogClock::Now();
     window.form->rideLogs().setClock([&clock] { return clock; });
-    std::vector<double> micros;
-    std::uint16_t rpm = 1000;
-    for (auto _ : state) {
-        clock.seconds += 0.33;
-        clock.wall += std::chrono::milliseconds(330);
-        const link::Frame frame = LiveFrame(rpm);
-        rpm = static_cast<std::uint16_t>(rpm >= 12000 ? 1000 : rpm + 37);
-        const auto start = std::chrono::steady_clock::now();
-        window.tickWithFrame(frame);
-        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-        state.PauseTiming();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["median_us"] = Percentile(micros, 0.5);
-    state.counters["p99_us"] = Percentile(micros, 0.99);
+    Sweep sweep;
+    TimeEach(
+        state,
+        [&] {
+            clock.seconds += 0.33;
+            clock.wall += std::chrono::milliseconds(330);
+            return sweep.next();
+        },
+        [&window](const link::Frame &frame) { window.tickWithFrame(frame); });
     state.counters["rows"] = static_cast<double>(window.form->rideLogs().recorder().rows());
 }
 BENCHMARK(BM_TickWithFrameRecording)->Arg(0)->Arg(1)->Iterations(2000)->Unit(benchmark::kMicrosecond);
@@ -256,14 +268,7 @@ void BM_PaintSurfaceOf3DView(benchmark::State &state)
     QApplication::processEvents();
     QWidget *surface = window.form->view3d()->view()->current();
     QImage target(surface->size(), QImage::Format_ARGB32_Premultiplied);
-    std::vector<double> micros;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        surface->render(&target);
-        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    }
-    state.counters["median_us"] = Percentile(micros, 0.5);
-    state.counters["p99_us"] = Percentile(micros, 0.99);
+    TimeEach(state, [] { return 0; }, [&](int) { surface->render(&target); });
 }
 BENCHMARK(BM_PaintSurfaceOf3DView)->Iterations(300)->Unit(benchmark::kMicrosecond);
 
@@ -300,20 +305,15 @@ void BM_EditWithComparePanel(benchmark::State &state)
     Window window;
     if (state.range(0) != 2)
         window.openCompare(state.range(0) != 0);
-    std::vector<double> micros;
     std::uint8_t value = 0;
-    for (auto _ : state) {
-        model::ConfigImage changed = window.form->image();
-        changed[model::Offset::Jet14AMap + 1] = static_cast<std::uint8_t>(100 + (value++ % 50));
-        const auto start = std::chrono::steady_clock::now();
-        window.form->ApplyEdit(QStringLiteral("bench"), {}, changed);
-        micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-        state.PauseTiming();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
-    state.counters["median_us"] = Percentile(micros, 0.5);
-    state.counters["p99_us"] = Percentile(micros, 0.99);
+    TimeEach(
+        state,
+        [&] {
+            model::ConfigImage changed = window.form->image();
+            changed[model::Offset::Jet14AMap + 1] = static_cast<std::uint8_t>(100 + (value++ % 50));
+            return changed;
+        },
+        [&window](const model::ConfigImage &changed) { window.form->ApplyEdit(QStringLiteral("bench"), {}, changed); });
 }
 BENCHMARK(BM_EditWithComparePanel)->Arg(2)->Arg(1)->Arg(0)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
